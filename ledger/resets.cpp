@@ -1,0 +1,41 @@
+#include "ledger/resets.h"
+
+#include <string>
+
+namespace ledger {
+namespace {
+
+void RestoreRows(ReceiptSheet& sheet)
+{
+    for (int row = 0; row < kRowCount; ++row) {
+        const RowDefault& preset = kRowDefaults[static_cast<std::size_t>(row)];
+        sheet.SetText({BoxKind::Face, row}, std::string(preset.face));
+        sheet.SetText({BoxKind::Count, row}, std::string(preset.count));
+    }
+    for (int row = 0; row < kRowCount; ++row) {
+        sheet.SetColour({BoxKind::Face, row}, BackColour::White);
+        sheet.SetColour({BoxKind::Count, row}, BackColour::White);
+    }
+    for (int row = 0; row < kRowCount; ++row) {
+        if (kRowDefaults[static_cast<std::size_t>(row)].common) {
+            sheet.SetColour({BoxKind::Face, row}, BackColour::CommonGrey);
+        }
+    }
+}
+
+}  // namespace
+
+Message FirstStepReset(ReceiptSheet& sheet)
+{
+    RestoreRows(sheet);
+    return {std::string(texts::kResetTitle), std::string(texts::kFirstStepResetText)};
+}
+
+Message FullReset(ReceiptSheet& sheet)
+{
+    for (const ResultField field : kResultFields) sheet.SetResult(field, "0");
+    RestoreRows(sheet);
+    return {std::string(texts::kResetTitle), std::string(texts::kFullResetText)};
+}
+
+}  // namespace ledger
