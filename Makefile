@@ -3,7 +3,9 @@ BUILD     ?= build
 JOBS      ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps test run bench clean
+RELEASE   := $(BUILD)-release
+
+.PHONY: all deps release test run bench clean
 
 all: test
 
@@ -16,10 +18,18 @@ test: deps
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
 
-bench: deps
-	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD)-release -j $(JOBS)
-	$(BUILD)-release/bench/calculate_bench
+release: deps
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+
+# Build (Release) and open the window; without a display the program says so.
+run: release
+	cmake --build $(RELEASE) -j $(JOBS) --target receipt-calculator
+	$(RELEASE)/app/receipt-calculator
+
+# Speed figures (printed, never asserted).
+bench: release
+	cmake --build $(RELEASE) -j $(JOBS)
+	$(RELEASE)/bench/calculate_bench
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-release
+	rm -rf $(BUILD) $(RELEASE)

@@ -1,0 +1,168 @@
+#pragma once
+
+// The window's geometry, fonts and texts as data. Positions and sizes are in
+// twips (15 twips make one pixel at 96 dots per inch), from the top-left of
+// the client area, or of the keypad frame for the keys; Qt's high-DPI
+// scaling takes the logical pixels from there.
+
+#include <array>
+#include <string_view>
+
+#include "ledger/back_colour.h"
+#include "ledger/receipt_sheet.h"
+
+namespace window::layout {
+
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// Twips to logical pixels, rounded to the nearest pixel.
+constexpr int Pixels(int twips) { return (2 * twips + 15) / 30; }
+
+inline constexpr std::string_view kWindowTitle = "过路费及加油发票计算器";
+inline constexpr int kClientWidth = 11910;   // 794 pixels
+inline constexpr int kClientHeight = 8010;   // 534 pixels
+
+enum class Font { Default, Song12Bold, Song12, Song1575Bold, Hei2175Bold, Hei1575Bold };
+
+struct FontSpec {
+    Font font;
+    std::string_view family;
+    double points;
+    bool bold;
+};
+
+// "宋体" and "黑体" are mapped to installed fonts in fonts.cpp. The default
+// font is the standard Simplified Chinese dialog font.
+inline constexpr std::array kFonts{
+    FontSpec{Font::Default, "宋体", 9, false},
+    FontSpec{Font::Song12Bold, "宋体", 12, true},
+    FontSpec{Font::Song12, "宋体", 12, false},
+    FontSpec{Font::Song1575Bold, "宋体", 15.75, true},
+    FontSpec{Font::Hei2175Bold, "黑体", 21.75, true},
+    FontSpec{Font::Hei1575Bold, "黑体", 15.75, true},
+};
+
+constexpr const FontSpec& Spec(Font font) { return kFonts[static_cast<std::size_t>(font)]; }
+
+enum class Kind { Label, Button, TextBox, Frame, Line };
+
+struct Control {
+    std::string_view name;
+    Kind kind;
+    std::string_view text;
+    Twips at;  // a line is one pixel (15 twips) wide
+    Font font;
+    ledger::BackColour background;  // Standard: the system colour for the kind
+    std::string_view accessibleName = {};
+};
+
+using ledger::BackColour;
+
+// Every control outside the receipt grid and the keypad.
+inline constexpr std::array kControls{
+    Control{"Label1", Kind::Label, "第一步：填写发票的面值和数量，后面打勾表示是加油发票，可用底下按钮输入:",
+            {225, 1080, 9255, 255}, Font::Song12Bold, BackColour::White},
+    Control{"Command4", Kind::Button, "重置", {9450, 1000, 750, 330}, Font::Default, BackColour::Standard},
+    Control{"Line1", Kind::Line, "", {3885, 1680, 15, 4920 - 1680}, Font::Default, BackColour::Standard},
+    Control{"Line2", Kind::Line, "", {7875, 1680, 15, 4920 - 1680}, Font::Default, BackColour::Standard},
+    Control{"Label5", Kind::Label, "第二步：点计算按钮得到计算结果；", {240, 5520, 4140, 255}, Font::Song12Bold,
+            BackColour::White},
+    Control{"Label9", Kind::Label, "", {4305, 5565, 7365, 225}, Font::Default, BackColour::White, "上次数据"},
+    Control{"RunCommand", Kind::Button, "计 算", {315, 5880, 2210, 890}, Font::Song1575Bold, BackColour::Standard},
+    Control{"SetBackCommand", Kind::Button, "全部重置", {2520, 5880, 2055, 465}, Font::Song12, BackColour::Standard},
+    Control{"Command1", Kind::Button, "使用说明", {2520, 6330, 2055, 435}, Font::Song12, BackColour::Standard},
+    Control{"Label6", Kind::Label, "发票金额共：", {4770, 6000, 1575, 255}, Font::Song12Bold, BackColour::White},
+    Control{"Output1", Kind::TextBox, "0", {6210, 5880, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
+            "发票金额共"},
+    Control{"Label7", Kind::Label, "元  发票张数共：", {7650, 6000, 2055, 255}, Font::Song12Bold, BackColour::White},
+    Control{"Output2", Kind::TextBox, "0", {9690, 5880, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
+            "发票张数共"},
+    Control{"Label8", Kind::Label, "张", {11130, 6000, 375, 255}, Font::Song12Bold, BackColour::White},
+    Control{"Label12", Kind::Label, "路费总额：", {5040, 6405, 1575, 255}, Font::Song12, BackColour::White},
+    Control{"Road1", Kind::TextBox, "0", {6195, 6300, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
+            "路费总额"},
+    Control{"Label11", Kind::Label, "元   加油费总额：", {7665, 6405, 2055, 255}, Font::Song12, BackColour::White},
+    Control{"O1", Kind::TextBox, "0", {9690, 6300, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
+            "加油费总额"},
+    Control{"Label10", Kind::Label, "元", {11130, 6380, 375, 360}, Font::Song12, BackColour::White},
+    Control{"Frame2", Kind::Frame, "", {1365, 6825, 10245, 870}, Font::Default, BackColour::White},
+    Control{"ReadMeText", Kind::Label, "Power By Nevrik", {210, 7770, 11490, 360}, Font::Default, BackColour::White},
+};
+
+// The result fields, by the sheet's field order.
+inline constexpr std::array<std::string_view, 4> kResultControls{"Output1", "Output2", "Road1", "O1"};
+
+// The receipt grid: row i stands in column i mod 3 and line i div 3.
+inline constexpr std::array kLineTops{1470, 1920, 2400, 2880, 3360, 3840, 4320, 4800};
+
+enum class RowPart { Label2, InputMoney1, Label3, Text1, Label4, C1 };
+
+struct RowControl {
+    RowPart part;
+    std::string_view name;
+    Kind kind;
+    std::string_view text;  // for the entry boxes, the row default instead
+    std::array<int, 3> left;  // by grid column
+    int width;
+    int height;
+    int topOffset;  // below the line top
+};
+
+inline constexpr std::array kRowControls{
+    RowControl{RowPart::Label2, "Label2", Kind::Label, "面值：", {240, 4200, 8160}, 1335, 255, 45},
+    RowControl{RowPart::InputMoney1, "InputMoney1", Kind::TextBox, "", {915, 4830, 8820}, 1020, 360, 0},
+    RowControl{RowPart::Label3, "Label3", Kind::Label, "元", {1920, 5880, 9840}, 375, 330, 45},
+    RowControl{RowPart::Text1, "Text1", Kind::TextBox, "", {2400, 6360, 10320}, 495, 360, 0},
+    RowControl{RowPart::Label4, "Label4", Kind::Label, "张", {3000, 6960, 10920}, 495, 240, 45},
+};
+
+// Check boxes: only the box shows, roughly centred on its line.
+inline constexpr std::array kCheckBoxLeft{3360, 7350, 11340};
+inline constexpr int kCheckBoxWidth = 225;
+struct TopHeight {
+    int top;
+    int height;
+};
+inline constexpr std::array<std::array<TopHeight, 3>, 8> kCheckBoxes{{
+    {{{1470, 330}, {1470, 330}, {1470, 330}}},
+    {{{1890, 435}, {1890, 435}, {1890, 435}}},
+    {{{2415, 330}, {2310, 540}, {2415, 330}}},
+    {{{2835, 435}, {2835, 435}, {2835, 435}}},
+    {{{3360, 435}, {3360, 330}, {3360, 330}}},
+    {{{3885, 330}, {3780, 435}, {3780, 435}}},
+    {{{4305, 435}, {4305, 330}, {4305, 330}}},
+    {{{4830, 330}, {4830, 330}, {4725, 540}}},
+}};
+
+constexpr Twips RowControlAt(const RowControl& control, int row)
+{
+    const auto column = static_cast<std::size_t>(row % 3);
+    const int lineTop = kLineTops[static_cast<std::size_t>(row / 3)];
+    int width = control.width;
+    int top = lineTop + control.topOffset;
+    if (control.part == RowPart::Label2 && row == 14) width = 915;  // beside the free row's box
+    if (control.part == RowPart::InputMoney1 && row == 5) top = 1890;
+    return {control.left[column], top, width, control.height};
+}
+
+constexpr Twips CheckBoxAt(int row)
+{
+    const auto column = static_cast<std::size_t>(row % 3);
+    const TopHeight& box = kCheckBoxes[static_cast<std::size_t>(row / 3)][column];
+    return {kCheckBoxLeft[column], box.top, kCheckBoxWidth, box.height};
+}
+
+// The keypad: twelve keys in one line inside Frame2.
+inline constexpr int kKeyTop = 135;
+inline constexpr int kKeyWidth = 780;
+inline constexpr int kKeyHeight = 645;
+constexpr int KeyLeft(int key) { return key == 0 ? 90 : 105 + 840 * key; }  // 10 is the point: 8505
+inline constexpr int kBackspaceLeft = 9345;
+inline constexpr std::string_view kBackspaceCaption = "←";
+
+}  // namespace window::layout

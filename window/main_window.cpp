@@ -1,0 +1,315 @@
+#include "window/main_window.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "ledger/calculate.h"
+#include "ledger/resets.h"
+#include "window/entry_box.h"
+#include "window/fonts.h"
+#include "window/layout.h"
+#include "window/text_positions.h"
+#include "window/usage_help.h"
+
+namespace window {
+namespace {
+
+using ledger::BoxId;
+using ledger::BoxKind;
+
+QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QRect PixelRect(const layout::Twips& at)
+{
+    return {layout::Pixels(at.left), layout::Pixels(at.top), layout::Pixels(at.width), layout::Pixels(at.height)};
+}
+
+QColor ToColor(std::uint32_t bgr) { return {ledger::Red(bgr), ledger::Green(bgr), ledger::Blue(bgr)}; }
+
+void Paint(QWidget* widget, ledger::BackColour colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, ToColor(ledger::Bgr(colour)));
+    widget->setPalette(palette);
+}
+
+// The background of a label, check box, frame or line (not a text box).
+void FillBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setBackgroundRole(QPalette::Window);  // buttons and check boxes fill with another role
+    widget->setAutoFillBackground(true);
+}
+
+void Place(QWidget* widget, std::string_view name, const layout::Twips& at, layout::Font font)
+{
+    widget->setObjectName(FromView(name));
+    widget->setGeometry(PixelRect(at));
+    if (font != layout::Font::Default) widget->setFont(MakeFont(font));
+}
+
+QLabel* MakeLabel(QWidget* parent, std::string_view text)
+{
+    auto* label = new QLabel(FromView(text), parent);
+    FillBackground(label, Qt::white);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, std::string_view caption)
+{
+    auto* button = new QPushButton(FromView(caption), parent);
+    button->setAutoDefault(true);  // Enter activates the focused button, as Space does
+    return button;
+}
+
+void ShowText(EntryBox* widget, const ledger::EntryBox& box)
+{
+    const QSignalBlocker block(widget);
+    const QString text = QString::fromStdString(box.text);
+    widget->setText(text);
+    const int start = Utf16Index(text, box.selStart);
+    if (box.selLength > 0) {
+        widget->setSelection(start, Utf16Index(text, box.selStart + box.selLength) - start);
+    } else {
+        widget->setCursorPosition(start);
+    }
+}
+
+QString RowName(const char* what, int row) { return QStringLiteral("第%1行 %2").arg(row + 1).arg(QString::fromUtf8(what)); }
+
+}  // namespace
+
+MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowSystemMenuHint),
+      presenter_(std::move(presenter))
+{
+    setObjectName(QStringLiteral("C1"));
+    setWindowTitle(FromView(layout::kWindowTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app_icon.png")));
+    setFixedSize(layout::Pixels(layout::kClientWidth), layout::Pixels(layout::kClientHeight));
+    FillBackground(this, Qt::white);
+
+    BuildControls();
+    WireEvents();
+    SetFocusOrder();
+    StartUp();
+}
+
+void MainWindow::BuildControls()
+{
+    for (const layout::Control& control : layout::kControls) {
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case layout::Kind::Label: widget = MakeLabel(this, control.text); break;
+        case layout::Kind::Button: widget = MakeButton(this, control.text); break;
+        case layout::Kind::TextBox: {
+            auto* box = new EntryBox(this);
+            box->setText(FromView(control.text));
+            box->setCursorPosition(0);
+            widget = box;
+            break;
+        }
+        case layout::Kind::Frame: {
+            auto* frame = new QFrame(this);
+            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            FillBackground(frame, Qt::white);
+            widget = frame;
+            break;
+        }
+        case layout::Kind::Line: {
+            widget = new QWidget(this);  // a one-pixel solid line in the text colour
+            FillBackground(widget, widget->palette().color(QPalette::WindowText));
+            break;
+        }
+        }
+        Place(widget, control.name, control.at, control.font);
+        if (control.background != ledger::BackColour::Standard && control.kind == layout::Kind::TextBox) {
+            Paint(widget, control.background);
+        }
+        if (!control.accessibleName.empty()) widget->setAccessibleName(FromView(control.accessibleName));
+    }
+    findChild<QLabel*>(QStringLiteral("ReadMeText"))->setAlignment(Qt::AlignCenter);
+    label9_ = findChild<QLabel*>(QStringLiteral("Label9"));
+    for (std::size_t i = 0; i < layout::kResultControls.size(); ++i) {
+        results_[i] = findChild<EntryBox*>(FromView(layout::kResultControls[i]));
+    }
+    for (int row = 0; row < ledger::kRowCount; ++row) BuildRow(row);
+    BuildKeypad(findChild<QFrame*>(QStringLiteral("Frame2")));
+}
+
+void MainWindow::BuildRow(int row)
+{
+    const auto name = [row](std::string_view control) {
+        return std::string(control) + "(" + std::to_string(row) + ")";
+    };
+    for (const layout::RowControl& control : layout::kRowControls) {
+        QWidget* widget = nullptr;
+        if (control.kind == layout::Kind::Label) {
+            widget = MakeLabel(this, control.text);
+        } else {
+            const BoxKind kind = control.part == layout::RowPart::InputMoney1 ? BoxKind::Face : BoxKind::Count;
+            auto* box = new EntryBox(this);
+            box->setAccessibleName(RowName(kind == BoxKind::Face ? "面值" : "张数", row));
+            ShowText(box, sheet_.Box({kind, row}));
+            // Boxes in the standard colour keep the system's text-box background.
+            if (sheet_.Colour({kind, row}) != ledger::BackColour::Standard) Paint(box, sheet_.Colour({kind, row}));
+            (kind == BoxKind::Face ? faceBoxes_ : countBoxes_)[static_cast<std::size_t>(row)] = box;
+            widget = box;
+        }
+        const std::string objectName = name(control.name);
+        Place(widget, objectName, layout::RowControlAt(control, row), layout::Font::Song12Bold);
+    }
+    auto* mark = new QCheckBox(this);
+    FillBackground(mark, Qt::white);
+    mark->setAccessibleName(RowName("加油发票", row));
+    const std::string objectName = name("C1");
+    Place(mark, objectName, layout::CheckBoxAt(row), layout::Font::Default);
+    fuelMarks_[static_cast<std::size_t>(row)] = mark;
+}
+
+void MainWindow::BuildKeypad(QWidget* frame)
+{
+    const auto keyAt = [](int left) { return layout::Twips{left, layout::kKeyTop, layout::kKeyWidth, layout::kKeyHeight}; };
+    for (int key = 0; key < entry::kKeyCount; ++key) {
+        QPushButton* button = MakeButton(frame, entry::kKeyCaptions[static_cast<std::size_t>(key)]);
+        button->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus, caret and selection in the box
+        const std::string objectName = "Command3(" + std::to_string(key) + ")";
+        Place(button, objectName, keyAt(layout::KeyLeft(key)), layout::Font::Hei2175Bold);
+        button->setAccessibleName(button->text());
+        keys_[static_cast<std::size_t>(key)] = button;
+    }
+    keys_[entry::kPointKey]->setAccessibleDescription(QStringLiteral("小数点"));
+    backspace_ = MakeButton(frame, layout::kBackspaceCaption);
+    backspace_->setFocusPolicy(Qt::TabFocus);
+    Place(backspace_, "Command2", keyAt(layout::kBackspaceLeft), layout::Font::Hei1575Bold);
+    backspace_->setAccessibleName(backspace_->text());
+    backspace_->setAccessibleDescription(QStringLiteral("退格"));
+}
+
+void MainWindow::WireEvents()
+{
+    const auto button = [this](const char* name) { return findChild<QPushButton*>(QString::fromLatin1(name)); };
+    connect(button("RunCommand"), &QPushButton::clicked, this, [this] { Run([this] { return ledger::Calculate(sheet_); }); });
+    connect(button("Command4"), &QPushButton::clicked, this, [this] { Run([this] { return ledger::FirstStepReset(sheet_); }); });
+    connect(button("SetBackCommand"), &QPushButton::clicked, this, [this] { Run([this] { return ledger::FullReset(sheet_); }); });
+    connect(button("Command1"), &QPushButton::clicked, this, [this] {
+        presenter_(this, {std::string(kUsageTitle), std::string(kUsageText)});
+    });
+
+    for (int row = 0; row < ledger::kRowCount; ++row) {
+        for (const BoxKind kind : {BoxKind::Face, BoxKind::Count}) {
+            const BoxId id{kind, row};
+            EntryBox* box = BoxWidget(id);
+            connect(box, &EntryBox::clicked, this, [this, id] { SelectBox(id); });
+            // Whatever the user does in a box reaches the sheet at once.
+            connect(box, &QLineEdit::textChanged, this, [this, id] { MirrorBox(id); });
+            connect(box, &QLineEdit::cursorPositionChanged, this, [this, id] { MirrorBox(id); });
+            connect(box, &QLineEdit::selectionChanged, this, [this, id] { MirrorBox(id); });
+        }
+        connect(C1(row), &QCheckBox::toggled, this, [this, row](bool ticked) { sheet_.MirrorFuelMark(row, ticked ? 1 : 0); });
+    }
+    for (const ledger::ResultField field : ledger::kResultFields) {
+        connect(Result(field), &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { sheet_.MirrorResult(field, text.toStdString()); });
+    }
+    for (int key = 0; key < entry::kKeyCount; ++key) {
+        connect(Command3(key), &QPushButton::clicked, this, [this, key] { AfterKey(keypad_.PressKey(sheet_, key)); });
+    }
+    connect(backspace_, &QPushButton::clicked, this, [this] { AfterKey(keypad_.PressBackspace(sheet_)); });
+}
+
+void MainWindow::SetFocusOrder()
+{
+    const auto named = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
+    std::vector<QWidget*> order{named("RunCommand"), InputMoney1(0), Text1(0), named("Output1"), named("Output2"),
+                                named("SetBackCommand")};
+    for (int row = 1; row < ledger::kRowCount; ++row) {
+        order.push_back(Text1(row));
+        order.push_back(InputMoney1(row));
+    }
+    for (int column = 0; column < 3; ++column) {
+        for (int row = column; row < ledger::kRowCount; row += 3) order.push_back(C1(row));
+    }
+    order.insert(order.end(), {named("O1"), named("Road1"), named("Command1")});
+    order.insert(order.end(), keys_.begin(), keys_.end());
+    order.insert(order.end(), {backspace_, named("Command4")});
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::StartUp()
+{
+    keypad_ = entry::Keypad{};  // no current box, every key disabled
+    ShowKeys();
+    findChild<QPushButton*>(QStringLiteral("RunCommand"))->setFocus();
+}
+
+void MainWindow::Run(const std::function<ledger::Message()>& operation)
+{
+    const ledger::Message message = operation();
+    ShowWrites();
+    presenter_(this, message);
+}
+
+void MainWindow::SelectBox(BoxId box)
+{
+    box.kind == BoxKind::Face ? keypad_.SelectFaceBox(sheet_, box.row) : keypad_.SelectCountBox(sheet_, box.row);
+    ShowWrites();
+    ShowKeys();
+}
+
+void MainWindow::AfterKey(entry::FocusRequest focus)
+{
+    ShowWrites();
+    ShowKeys();
+    if (focus) BoxWidget(*focus)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::ShowWrites()
+{
+    const ledger::Writes writes = sheet_.TakeWrites();
+    for (int row = 0; row < ledger::kRowCount; ++row) {
+        for (const BoxKind kind : {BoxKind::Face, BoxKind::Count}) {
+            const BoxId id{kind, row};
+            if (writes.HasText(id)) ShowText(BoxWidget(id), sheet_.Box(id));
+            if (writes.HasColour(id)) Paint(BoxWidget(id), sheet_.Colour(id));
+        }
+        if (writes.HasFuelMark(row)) {
+            const QSignalBlocker block(C1(row));
+            C1(row)->setChecked(sheet_.FuelMark(row) == 1);
+        }
+    }
+    for (const ledger::ResultField field : ledger::kResultFields) {
+        if (writes.HasResult(field)) ShowText(Result(field), {sheet_.Result(field)});
+    }
+    if (writes.HasPreviousTotals()) label9_->setText(QString::fromStdString(sheet_.PreviousTotals()));
+}
+
+void MainWindow::ShowKeys()
+{
+    for (int key = 0; key < entry::kKeyCount; ++key) Command3(key)->setEnabled(keypad_.KeyEnabled(key));
+    backspace_->setEnabled(keypad_.BackspaceEnabled());
+}
+
+void MainWindow::MirrorBox(BoxId id)
+{
+    const EntryBox* box = BoxWidget(id);
+    const QString text = box->text();
+    const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+    const int end = box->hasSelectedText() ? start + box->selectionLength() : start;
+    const std::size_t first = CharIndex(text, start);
+    sheet_.MirrorBox(id, text.toStdString(), first, CharIndex(text, end) - first);
+}
+
+EntryBox* MainWindow::BoxWidget(BoxId box) const
+{
+    return box.kind == BoxKind::Face ? InputMoney1(box.row) : Text1(box.row);
+}
+
+}  // namespace window

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "entry/keypad.h"
+#include "ledger/message.h"
+#include "ledger/receipt_sheet.h"
+#include "window/message_presenter.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace window {
+
+class EntryBox;
+
+// The one window, `C1`: shows the receipt sheet and the keypad and forwards
+// every click to them. It keeps no rule of its own: after each operation it
+// refreshes exactly the controls the operation wrote, then shows its message.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(MessagePresenter presenter = ShowMessageBox, QWidget* parent = nullptr);
+
+    const ledger::ReceiptSheet& Sheet() const { return sheet_; }
+    const entry::Keypad& KeypadState() const { return keypad_; }
+
+    EntryBox* InputMoney1(int row) const { return faceBoxes_.at(static_cast<std::size_t>(row)); }
+    EntryBox* Text1(int row) const { return countBoxes_.at(static_cast<std::size_t>(row)); }
+    QCheckBox* C1(int row) const { return fuelMarks_.at(static_cast<std::size_t>(row)); }
+    EntryBox* Result(ledger::ResultField field) const { return results_.at(static_cast<std::size_t>(field)); }
+    QPushButton* Command3(int key) const { return keys_.at(static_cast<std::size_t>(key)); }
+    QPushButton* Command2() const { return backspace_; }
+
+private:
+    void BuildControls();
+    void BuildRow(int row);
+    void BuildKeypad(QWidget* frame);
+    void WireEvents();
+    void SetFocusOrder();
+    void StartUp();
+
+    void Run(const std::function<ledger::Message()>& operation);
+    void SelectBox(ledger::BoxId box);
+    void AfterKey(entry::FocusRequest focus);
+    void ShowWrites();
+    void ShowKeys();
+    void MirrorBox(ledger::BoxId box);
+
+    EntryBox* BoxWidget(ledger::BoxId box) const;
+
+    ledger::ReceiptSheet sheet_;
+    entry::Keypad keypad_;
+    MessagePresenter presenter_;
+
+    std::array<EntryBox*, ledger::kRowCount> faceBoxes_{};
+    std::array<EntryBox*, ledger::kRowCount> countBoxes_{};
+    std::array<QCheckBox*, ledger::kRowCount> fuelMarks_{};
+    std::array<EntryBox*, ledger::kResultFields.size()> results_{};
+    std::array<QPushButton*, entry::kKeyCount> keys_{};
+    QPushButton* backspace_ = nullptr;
+    QLabel* label9_ = nullptr;
+};
+
+}  // namespace window

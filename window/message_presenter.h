@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+#include "ledger/message.h"
+
+class QWidget;
+
+namespace window {
+
+// Shows an operation's message over `parent` and returns when the user has
+// answered it. Tests inject their own.
+using MessagePresenter = std::function<void(QWidget* parent, const ledger::Message& message)>;
+
+// A modal box with the message's title and text, no icon, one "确定" button.
+void ShowMessageBox(QWidget* parent, const ledger::Message& message);
+
+}  // namespace window
