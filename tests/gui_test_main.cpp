@@ -1,0 +1,16 @@
+// Runs GoogleTest inside a QApplication on the offscreen platform (unless a
+// platform is given), with the program's fonts installed.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include "window/fonts.h"
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    window::InstallFonts();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
