@@ -30,6 +30,9 @@ run: release
 bench: release
 	cmake --build $(RELEASE) -j $(JOBS)
 	$(RELEASE)/bench/calculate_bench
+	$(RELEASE)/bench/click_bench
+	xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+	  $(RELEASE)/bench/startup_bench $(RELEASE)/app/receipt-calculator $(RELEASE)/bench/minimal_window
 
 clean:
 	rm -rf $(BUILD) $(RELEASE)

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QIcon>
+#include <QPixmap>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -47,13 +48,6 @@ void FillBackground(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
-void Place(QWidget* widget, std::string_view name, const layout::Twips& at, layout::Font font)
-{
-    widget->setObjectName(FromView(name));
-    widget->setGeometry(PixelRect(at));
-    if (font != layout::Font::Default) widget->setFont(MakeFont(font));
-}
-
 QLabel* MakeLabel(QWidget* parent, std::string_view text)
 {
     auto* label = new QLabel(FromView(text), parent);
@@ -85,6 +79,13 @@ QString RowName(const char* what, int row) { return QStringLiteral("第%1行 %2"
 
 }  // namespace
 
+void MainWindow::Place(QWidget* widget, std::string_view name, const layout::Twips& at, layout::Font font) const
+{
+    widget->setObjectName(FromView(name));
+    widget->setGeometry(PixelRect(at));
+    if (font != layout::Font::Default) widget->setFont(fonts_[static_cast<std::size_t>(font)]);
+}
+
 MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowSystemMenuHint),
@@ -92,9 +93,11 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
 {
     setObjectName(QStringLiteral("C1"));
     setWindowTitle(FromView(layout::kWindowTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app_icon.png")));
+    // From a pixmap: QIcon(path) would scan for icon-engine plugins at start-up.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/app_icon.png"))));
     setFixedSize(layout::Pixels(layout::kClientWidth), layout::Pixels(layout::kClientHeight));
     FillBackground(this, Qt::white);
+    for (const layout::FontSpec& spec : layout::kFonts) fonts_[static_cast<std::size_t>(spec.font)] = MakeFont(spec.font);
 
     BuildControls();
     WireEvents();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 #include <array>
@@ -7,6 +8,7 @@
 #include "entry/keypad.h"
 #include "ledger/message.h"
 #include "ledger/receipt_sheet.h"
+#include "window/layout.h"
 #include "window/message_presenter.h"
 
 class QCheckBox;
@@ -36,6 +38,7 @@ public:
     QPushButton* Command2() const { return backspace_; }
 
 private:
+    void Place(QWidget* widget, std::string_view name, const layout::Twips& at, layout::Font font) const;
     void BuildControls();
     void BuildRow(int row);
     void BuildKeypad(QWidget* frame);
@@ -55,6 +58,7 @@ private:
     ledger::ReceiptSheet sheet_;
     entry::Keypad keypad_;
     MessagePresenter presenter_;
+    std::array<QFont, layout::kFonts.size()> fonts_;  // made once, shared by the controls
 
     std::array<EntryBox*, ledger::kRowCount> faceBoxes_{};
     std::array<EntryBox*, ledger::kRowCount> countBoxes_{};
