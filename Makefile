@@ -5,18 +5,30 @@ CMAKE_ARGS ?=
 
 RELEASE   := $(BUILD)-release
 
-.PHONY: all deps release test run bench clean
+.PHONY: all deps release test test-plain test-sanitize test-package package screenshot run bench fuzz clean
 
 all: test
 
 deps:
 	@tools/install-packages
 
-# Configure and build everything, then run every test through ctest.
-test: deps
+# Build everything and run every test through ctest, then again with
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+test: test-plain test-package test-sanitize
+
+test-plain: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS)
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 1200
+
+SANITIZE := $(BUILD)-sanitize
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DRECEIPTS_SANITIZE=ON $(CMAKE_ARGS)
+	cmake --build $(SANITIZE) -j $(JOBS)
+	cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS) --timeout 1200
 
 release: deps
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
@@ -25,6 +37,23 @@ release: deps
 run: release
 	cmake --build $(RELEASE) -j $(JOBS) --target receipt-calculator
 	$(RELEASE)/app/receipt-calculator
+
+# The Debian package, then installed with apt, started on Xvfb and removed.
+package: release
+	cmake --build $(RELEASE) -j $(JOBS)
+	cd $(RELEASE) && cpack -G DEB
+
+SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
+test-package: package
+	$(SUDO) apt-get install -y -qq ./$(RELEASE)/receipt-calculator_*.deb
+	tools/screenshot /usr/bin/receipt-calculator $(RELEASE)/installed.png
+	$(SUDO) apt-get remove -y -qq receipt-calculator
+	@echo "The installed package opened its window."
+
+# A PNG of the window, for the README.
+screenshot: release
+	cmake --build $(RELEASE) -j $(JOBS) --target receipt-calculator
+	tools/screenshot $(RELEASE)/app/receipt-calculator docs/screenshot.png
 
 # Speed figures (printed, never asserted).
 bench: release
@@ -35,4 +64,17 @@ bench: release
 	  $(RELEASE)/bench/startup_bench $(RELEASE)/app/receipt-calculator $(RELEASE)/bench/minimal_window
 
 clean:
-	rm -rf $(BUILD) $(RELEASE)
+	rm -rf $(BUILD) $(RELEASE) $(SANITIZE) $(FUZZ_BUILD)
+
+# Fuzz every target for FUZZ_SECONDS (60 by default) with clang's libFuzzer,
+# ASan and UBSan, from the seed corpus in fuzz/corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD   := $(BUILD)-fuzz
+fuzz: deps
+	CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	for target in number_rules sheet_operations; do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$target && \
+	  $(FUZZ_BUILD)/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	done
