@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "box_ids.h"
+
 #include <string>
 
 #include "ledger/resets.h"
@@ -9,8 +11,6 @@
 namespace ledger {
 namespace {
 
-constexpr BoxId Face(int row) { return {BoxKind::Face, row}; }
-constexpr BoxId Count(int row) { return {BoxKind::Count, row}; }
 
 const std::string kHint =
     "张！(提示，如果您还有填不下的发票要加进去，请不要点下面的“全部重置”，点上面第一步的“重置”，"

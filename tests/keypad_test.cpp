@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "box_ids.h"
+
 #include <string>
 
 #include "ledger/calculate.h"
@@ -15,8 +17,6 @@ using ledger::BoxId;
 using ledger::BoxKind;
 using ledger::ReceiptSheet;
 
-constexpr BoxId Face(int row) { return {BoxKind::Face, row}; }
-constexpr BoxId Count(int row) { return {BoxKind::Count, row}; }
 
 // The state the user leaves in a box before pressing a key: its text and a
 // caret, or a selection.

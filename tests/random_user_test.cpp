@@ -10,7 +10,7 @@
 
 #include "ledger/calculate.h"
 #include "sheet_invariants.h"
-#include "window/text_positions.h"
+#include "window/qt_text.h"
 #include "window_driver.h"
 
 namespace window {

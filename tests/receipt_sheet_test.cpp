@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "box_ids.h"
+
 #include <stdexcept>
 
 namespace ledger {
 namespace {
 
-constexpr BoxId Face(int row) { return {BoxKind::Face, row}; }
-constexpr BoxId Count(int row) { return {BoxKind::Count, row}; }
 
 TEST(ReceiptSheet, StartsWithTheRowDefaults)
 {

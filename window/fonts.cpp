@@ -2,12 +2,9 @@
 
 #include <QApplication>
 
+#include "window/qt_text.h"
+
 namespace window {
-namespace {
-
-QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 void InstallFonts()
 {
@@ -18,10 +15,10 @@ void InstallFonts()
 
 QFont MakeFont(layout::Font font)
 {
-    const layout::FontSpec& spec = layout::Spec(font);
-    QFont made(FromView(spec.family));
-    made.setPointSizeF(spec.points);
-    made.setBold(spec.bold);
+    const layout::FontStyle& style = layout::StyleOf(font);
+    QFont made(ToQString(style.family));
+    made.setPointSizeF(style.points);
+    made.setBold(style.bold);
     return made;
 }
 

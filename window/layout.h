@@ -29,7 +29,7 @@ inline constexpr int kClientHeight = 8010;   // 534 pixels
 
 enum class Font { Default, Song12Bold, Song12, Song1575Bold, Hei2175Bold, Hei1575Bold };
 
-struct FontSpec {
+struct FontStyle {
     Font font;
     std::string_view family;
     double points;
@@ -39,15 +39,15 @@ struct FontSpec {
 // "宋体" and "黑体" are mapped to installed fonts in fonts.cpp. The default
 // font is the standard Simplified Chinese dialog font.
 inline constexpr std::array kFonts{
-    FontSpec{Font::Default, "宋体", 9, false},
-    FontSpec{Font::Song12Bold, "宋体", 12, true},
-    FontSpec{Font::Song12, "宋体", 12, false},
-    FontSpec{Font::Song1575Bold, "宋体", 15.75, true},
-    FontSpec{Font::Hei2175Bold, "黑体", 21.75, true},
-    FontSpec{Font::Hei1575Bold, "黑体", 15.75, true},
+    FontStyle{Font::Default, "宋体", 9, false},
+    FontStyle{Font::Song12Bold, "宋体", 12, true},
+    FontStyle{Font::Song12, "宋体", 12, false},
+    FontStyle{Font::Song1575Bold, "宋体", 15.75, true},
+    FontStyle{Font::Hei2175Bold, "黑体", 21.75, true},
+    FontStyle{Font::Hei1575Bold, "黑体", 15.75, true},
 };
 
-constexpr const FontSpec& Spec(Font font) { return kFonts[static_cast<std::size_t>(font)]; }
+constexpr const FontStyle& StyleOf(Font font) { return kFonts[static_cast<std::size_t>(font)]; }
 
 enum class Kind { Label, Button, TextBox, Frame, Line };
 

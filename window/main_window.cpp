@@ -13,7 +13,7 @@
 #include "window/entry_box.h"
 #include "window/fonts.h"
 #include "window/layout.h"
-#include "window/text_positions.h"
+#include "window/qt_text.h"
 #include "window/usage_help.h"
 
 namespace window {
@@ -21,8 +21,6 @@ namespace {
 
 using ledger::BoxId;
 using ledger::BoxKind;
-
-QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QRect PixelRect(const layout::Twips& at)
 {
@@ -50,14 +48,14 @@ void FillBackground(QWidget* widget, const QColor& colour)
 
 QLabel* MakeLabel(QWidget* parent, std::string_view text)
 {
-    auto* label = new QLabel(FromView(text), parent);
+    auto* label = new QLabel(ToQString(text), parent);
     FillBackground(label, Qt::white);
     return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, std::string_view caption)
 {
-    auto* button = new QPushButton(FromView(caption), parent);
+    auto* button = new QPushButton(ToQString(caption), parent);
     button->setAutoDefault(true);  // Enter activates the focused button, as Space does
     return button;
 }
@@ -81,7 +79,7 @@ QString RowName(const char* what, int row) { return QStringLiteral("第%1行 %2"
 
 void MainWindow::Place(QWidget* widget, std::string_view name, const layout::Twips& at, layout::Font font) const
 {
-    widget->setObjectName(FromView(name));
+    widget->setObjectName(ToQString(name));
     widget->setGeometry(PixelRect(at));
     if (font != layout::Font::Default) widget->setFont(fonts_[static_cast<std::size_t>(font)]);
 }
@@ -92,12 +90,12 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
       presenter_(std::move(presenter))
 {
     setObjectName(QStringLiteral("C1"));
-    setWindowTitle(FromView(layout::kWindowTitle));
+    setWindowTitle(ToQString(layout::kWindowTitle));
     // From a pixmap: QIcon(path) would scan for icon-engine plugins at start-up.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/app_icon.png"))));
     setFixedSize(layout::Pixels(layout::kClientWidth), layout::Pixels(layout::kClientHeight));
     FillBackground(this, Qt::white);
-    for (const layout::FontSpec& spec : layout::kFonts) fonts_[static_cast<std::size_t>(spec.font)] = MakeFont(spec.font);
+    for (const layout::FontStyle& style : layout::kFonts) fonts_[static_cast<std::size_t>(style.font)] = MakeFont(style.font);
 
     BuildControls();
     WireEvents();
@@ -114,7 +112,7 @@ void MainWindow::BuildControls()
         case layout::Kind::Button: widget = MakeButton(this, control.text); break;
         case layout::Kind::TextBox: {
             auto* box = new EntryBox(this);
-            box->setText(FromView(control.text));
+            box->setText(ToQString(control.text));
             box->setCursorPosition(0);
             widget = box;
             break;
@@ -136,12 +134,12 @@ void MainWindow::BuildControls()
         if (control.background != ledger::BackColour::Standard && control.kind == layout::Kind::TextBox) {
             Paint(widget, control.background);
         }
-        if (!control.accessibleName.empty()) widget->setAccessibleName(FromView(control.accessibleName));
+        if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
     }
     findChild<QLabel*>(QStringLiteral("ReadMeText"))->setAlignment(Qt::AlignCenter);
     label9_ = findChild<QLabel*>(QStringLiteral("Label9"));
     for (std::size_t i = 0; i < layout::kResultControls.size(); ++i) {
-        results_[i] = findChild<EntryBox*>(FromView(layout::kResultControls[i]));
+        results_[i] = findChild<EntryBox*>(ToQString(layout::kResultControls[i]));
     }
     for (int row = 0; row < ledger::kRowCount; ++row) BuildRow(row);
     BuildKeypad(findChild<QFrame*>(QStringLiteral("Frame2")));

@@ -1,4 +1,4 @@
-#include "window/text_positions.h"
+#include "window/qt_text.h"
 
 namespace window {
 
