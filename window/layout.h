@@ -26,6 +26,7 @@ constexpr int Pixels(int twips) { return (2 * twips + 15) / 30; }
 inline constexpr std::string_view kWindowTitle = "过路费及加油发票计算器";
 inline constexpr int kClientWidth = 11910;   // 794 pixels
 inline constexpr int kClientHeight = 8010;   // 534 pixels
+inline constexpr ledger::BackColour kWindowBackground = ledger::BackColour::White;
 
 enum class Font { Default, Song12Bold, Song12, Song1575Bold, Hei2175Bold, Hei1575Bold };
 
@@ -58,6 +59,7 @@ struct Control {
     Twips at;  // a line is one pixel (15 twips) wide
     Font font;
     ledger::BackColour background;  // Standard: the system colour for the kind
+    // Text boxes show the sheet's texts, so they have none here.
     std::string_view accessibleName = {};
 };
 
@@ -77,17 +79,17 @@ inline constexpr std::array kControls{
     Control{"SetBackCommand", Kind::Button, "全部重置", {2520, 5880, 2055, 465}, Font::Song12, BackColour::Standard},
     Control{"Command1", Kind::Button, "使用说明", {2520, 6330, 2055, 435}, Font::Song12, BackColour::Standard},
     Control{"Label6", Kind::Label, "发票金额共：", {4770, 6000, 1575, 255}, Font::Song12Bold, BackColour::White},
-    Control{"Output1", Kind::TextBox, "0", {6210, 5880, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
+    Control{"Output1", Kind::TextBox, "", {6210, 5880, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
             "发票金额共"},
     Control{"Label7", Kind::Label, "元  发票张数共：", {7650, 6000, 2055, 255}, Font::Song12Bold, BackColour::White},
-    Control{"Output2", Kind::TextBox, "0", {9690, 5880, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
+    Control{"Output2", Kind::TextBox, "", {9690, 5880, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
             "发票张数共"},
     Control{"Label8", Kind::Label, "张", {11130, 6000, 375, 255}, Font::Song12Bold, BackColour::White},
     Control{"Label12", Kind::Label, "路费总额：", {5040, 6405, 1575, 255}, Font::Song12, BackColour::White},
-    Control{"Road1", Kind::TextBox, "0", {6195, 6300, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
+    Control{"Road1", Kind::TextBox, "", {6195, 6300, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
             "路费总额"},
     Control{"Label11", Kind::Label, "元   加油费总额：", {7665, 6405, 2055, 255}, Font::Song12, BackColour::White},
-    Control{"O1", Kind::TextBox, "0", {9690, 6300, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
+    Control{"O1", Kind::TextBox, "", {9690, 6300, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
             "加油费总额"},
     Control{"Label10", Kind::Label, "元", {11130, 6380, 375, 360}, Font::Song12, BackColour::White},
     Control{"Frame2", Kind::Frame, "", {1365, 6825, 10245, 870}, Font::Default, BackColour::White},
@@ -106,24 +108,27 @@ struct RowControl {
     RowPart part;
     std::string_view name;
     Kind kind;
-    std::string_view text;  // for the entry boxes, the row default instead
+    std::string_view text;  // the entry boxes show the sheet's texts instead
     std::array<int, 3> left;  // by grid column
     int width;
     int height;
     int topOffset;  // below the line top
+    ledger::BackColour background;  // the entry boxes take theirs from the sheet
 };
 
 inline constexpr std::array kRowControls{
-    RowControl{RowPart::Label2, "Label2", Kind::Label, "面值：", {240, 4200, 8160}, 1335, 255, 45},
-    RowControl{RowPart::InputMoney1, "InputMoney1", Kind::TextBox, "", {915, 4830, 8820}, 1020, 360, 0},
-    RowControl{RowPart::Label3, "Label3", Kind::Label, "元", {1920, 5880, 9840}, 375, 330, 45},
-    RowControl{RowPart::Text1, "Text1", Kind::TextBox, "", {2400, 6360, 10320}, 495, 360, 0},
-    RowControl{RowPart::Label4, "Label4", Kind::Label, "张", {3000, 6960, 10920}, 495, 240, 45},
+    RowControl{RowPart::Label2, "Label2", Kind::Label, "面值：", {240, 4200, 8160}, 1335, 255, 45, BackColour::White},
+    RowControl{RowPart::InputMoney1, "InputMoney1", Kind::TextBox, "", {915, 4830, 8820}, 1020, 360, 0,
+               BackColour::Standard},
+    RowControl{RowPart::Label3, "Label3", Kind::Label, "元", {1920, 5880, 9840}, 375, 330, 45, BackColour::White},
+    RowControl{RowPart::Text1, "Text1", Kind::TextBox, "", {2400, 6360, 10320}, 495, 360, 0, BackColour::Standard},
+    RowControl{RowPart::Label4, "Label4", Kind::Label, "张", {3000, 6960, 10920}, 495, 240, 45, BackColour::White},
 };
 
 // Check boxes: only the box shows, roughly centred on its line.
 inline constexpr std::array kCheckBoxLeft{3360, 7350, 11340};
 inline constexpr int kCheckBoxWidth = 225;
+inline constexpr ledger::BackColour kCheckBoxBackground = ledger::BackColour::White;
 struct TopHeight {
     int top;
     int height;

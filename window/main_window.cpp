@@ -27,16 +27,21 @@ QRect PixelRect(const layout::Twips& at)
     return {layout::Pixels(at.left), layout::Pixels(at.top), layout::Pixels(at.width), layout::Pixels(at.height)};
 }
 
-QColor ToColor(std::uint32_t bgr) { return {ledger::Red(bgr), ledger::Green(bgr), ledger::Blue(bgr)}; }
+QColor ToColor(ledger::BackColour colour)
+{
+    const std::uint32_t bgr = ledger::Bgr(colour);
+    return {ledger::Red(bgr), ledger::Green(bgr), ledger::Blue(bgr)};
+}
 
+// The background of a text box.
 void Paint(QWidget* widget, ledger::BackColour colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, ToColor(ledger::Bgr(colour)));
+    palette.setColor(QPalette::Base, ToColor(colour));
     widget->setPalette(palette);
 }
 
-// The background of a label, check box, frame or line (not a text box).
+// The background of anything else: a label, check box, frame, line or the window.
 void FillBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
@@ -44,13 +49,6 @@ void FillBackground(QWidget* widget, const QColor& colour)
     widget->setPalette(palette);
     widget->setBackgroundRole(QPalette::Window);  // buttons and check boxes fill with another role
     widget->setAutoFillBackground(true);
-}
-
-QLabel* MakeLabel(QWidget* parent, std::string_view text)
-{
-    auto* label = new QLabel(ToQString(text), parent);
-    FillBackground(label, Qt::white);
-    return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, std::string_view caption)
@@ -94,7 +92,7 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     // From a pixmap: QIcon(path) would scan for icon-engine plugins at start-up.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/app_icon.png"))));
     setFixedSize(layout::Pixels(layout::kClientWidth), layout::Pixels(layout::kClientHeight));
-    FillBackground(this, Qt::white);
+    FillBackground(this, ToColor(layout::kWindowBackground));
     for (const layout::FontStyle& style : layout::kFonts) fonts_[static_cast<std::size_t>(style.font)] = MakeFont(style.font);
 
     BuildControls();
@@ -108,19 +106,12 @@ void MainWindow::BuildControls()
     for (const layout::Control& control : layout::kControls) {
         QWidget* widget = nullptr;
         switch (control.kind) {
-        case layout::Kind::Label: widget = MakeLabel(this, control.text); break;
+        case layout::Kind::Label: widget = new QLabel(ToQString(control.text), this); break;
         case layout::Kind::Button: widget = MakeButton(this, control.text); break;
-        case layout::Kind::TextBox: {
-            auto* box = new EntryBox(this);
-            box->setText(ToQString(control.text));
-            box->setCursorPosition(0);
-            widget = box;
-            break;
-        }
+        case layout::Kind::TextBox: widget = new EntryBox(this); break;
         case layout::Kind::Frame: {
             auto* frame = new QFrame(this);
             frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-            FillBackground(frame, Qt::white);
             widget = frame;
             break;
         }
@@ -131,15 +122,18 @@ void MainWindow::BuildControls()
         }
         }
         Place(widget, control.name, control.at, control.font);
-        if (control.background != ledger::BackColour::Standard && control.kind == layout::Kind::TextBox) {
-            Paint(widget, control.background);
+        if (control.background != ledger::BackColour::Standard) {
+            control.kind == layout::Kind::TextBox ? Paint(widget, control.background)
+                                                  : FillBackground(widget, ToColor(control.background));
         }
         if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
     }
     findChild<QLabel*>(QStringLiteral("ReadMeText"))->setAlignment(Qt::AlignCenter);
     label9_ = findChild<QLabel*>(QStringLiteral("Label9"));
-    for (std::size_t i = 0; i < layout::kResultControls.size(); ++i) {
-        results_[i] = findChild<EntryBox*>(ToQString(layout::kResultControls[i]));
+    for (const ledger::ResultField field : ledger::kResultFields) {
+        results_[static_cast<std::size_t>(field)] =
+            findChild<EntryBox*>(ToQString(layout::kResultControls[static_cast<std::size_t>(field)]));
+        ShowText(Result(field), {sheet_.Result(field)});
     }
     for (int row = 0; row < ledger::kRowCount; ++row) BuildRow(row);
     BuildKeypad(findChild<QFrame*>(QStringLiteral("Frame2")));
@@ -153,7 +147,8 @@ void MainWindow::BuildRow(int row)
     for (const layout::RowControl& control : layout::kRowControls) {
         QWidget* widget = nullptr;
         if (control.kind == layout::Kind::Label) {
-            widget = MakeLabel(this, control.text);
+            widget = new QLabel(ToQString(control.text), this);
+            FillBackground(widget, ToColor(control.background));
         } else {
             const BoxKind kind = control.part == layout::RowPart::InputMoney1 ? BoxKind::Face : BoxKind::Count;
             auto* box = new EntryBox(this);
@@ -168,7 +163,7 @@ void MainWindow::BuildRow(int row)
         Place(widget, objectName, layout::RowControlAt(control, row), layout::Font::Song12Bold);
     }
     auto* mark = new QCheckBox(this);
-    FillBackground(mark, Qt::white);
+    FillBackground(mark, ToColor(layout::kCheckBoxBackground));
     mark->setAccessibleName(RowName("加油发票", row));
     const std::string objectName = name("C1");
     Place(mark, objectName, layout::CheckBoxAt(row), layout::Font::Default);
