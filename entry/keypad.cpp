@@ -66,6 +66,11 @@ void Keypad::SelectCountBox(ledger::ReceiptSheet& sheet, int row)
     EnableKeys(false, !sheet.Text(box).empty());  // counts are whole numbers: no point
 }
 
+void Keypad::SelectBox(ledger::ReceiptSheet& sheet, BoxId box)
+{
+    box.kind == BoxKind::Face ? SelectFaceBox(sheet, box.row) : SelectCountBox(sheet, box.row);
+}
+
 FocusRequest Keypad::PressKey(ledger::ReceiptSheet& sheet, int key)
 {
     const std::optional<BoxId> box = CurrentBox();

@@ -38,6 +38,7 @@ public:
     // placed the caret.
     void SelectFaceBox(ledger::ReceiptSheet& sheet, int row);
     void SelectCountBox(ledger::ReceiptSheet& sheet, int row);
+    void SelectBox(ledger::ReceiptSheet& sheet, ledger::BoxId box);  // either of the two
 
     // A digit key (0..9) or the point key (10). A disabled key does nothing.
     FocusRequest PressKey(ledger::ReceiptSheet& sheet, int key);

@@ -30,7 +30,7 @@ struct BoxState {
 void ClickInto(Keypad& keypad, ReceiptSheet& sheet, BoxId box, const BoxState& state)
 {
     sheet.MirrorBox(box, state.text, state.selStart, state.selLength);
-    box.kind == BoxKind::Face ? keypad.SelectFaceBox(sheet, box.row) : keypad.SelectCountBox(sheet, box.row);
+    keypad.SelectBox(sheet, box);
     // The click replaced a non-number by ""; otherwise the user's caret stands.
     if (sheet.Text(box) == state.text) sheet.MirrorSelection(box, state.selStart, state.selLength);
 }

@@ -55,11 +55,10 @@ enum class Kind { Label, Button, TextBox, Frame, Line };
 struct Control {
     std::string_view name;
     Kind kind;
-    std::string_view text;
+    std::string_view text;  // none for text boxes: they show the sheet's texts
     Twips at;  // a line is one pixel (15 twips) wide
     Font font;
     ledger::BackColour background;  // Standard: the system colour for the kind
-    // Text boxes show the sheet's texts, so they have none here.
     std::string_view accessibleName = {};
 };
 

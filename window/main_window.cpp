@@ -206,8 +206,8 @@ void MainWindow::WireEvents()
             connect(box, &EntryBox::clicked, this, [this, id] { SelectBox(id); });
             // Whatever the user does in a box reaches the sheet at once.
             connect(box, &QLineEdit::textChanged, this, [this, id] { MirrorBox(id); });
-            connect(box, &QLineEdit::cursorPositionChanged, this, [this, id] { MirrorBox(id); });
-            connect(box, &QLineEdit::selectionChanged, this, [this, id] { MirrorBox(id); });
+            connect(box, &QLineEdit::cursorPositionChanged, this, [this, id] { MirrorSelection(id); });
+            connect(box, &QLineEdit::selectionChanged, this, [this, id] { MirrorSelection(id); });
         }
         connect(C1(row), &QCheckBox::toggled, this, [this, row](bool ticked) { sheet_.MirrorFuelMark(row, ticked ? 1 : 0); });
     }
@@ -255,7 +255,7 @@ void MainWindow::Run(const std::function<ledger::Message()>& operation)
 
 void MainWindow::SelectBox(BoxId box)
 {
-    box.kind == BoxKind::Face ? keypad_.SelectFaceBox(sheet_, box.row) : keypad_.SelectCountBox(sheet_, box.row);
+    keypad_.SelectBox(sheet_, box);
     ShowWrites();
     ShowKeys();
 }
@@ -295,12 +295,18 @@ void MainWindow::ShowKeys()
 
 void MainWindow::MirrorBox(BoxId id)
 {
+    sheet_.MirrorBox(id, BoxWidget(id)->text().toStdString(), 0, 0);
+    MirrorSelection(id);
+}
+
+void MainWindow::MirrorSelection(BoxId id)
+{
     const EntryBox* box = BoxWidget(id);
     const QString text = box->text();
     const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
     const int end = box->hasSelectedText() ? start + box->selectionLength() : start;
     const std::size_t first = CharIndex(text, start);
-    sheet_.MirrorBox(id, text.toStdString(), first, CharIndex(text, end) - first);
+    sheet_.MirrorSelection(id, first, CharIndex(text, end) - first);
 }
 
 EntryBox* MainWindow::BoxWidget(BoxId box) const

@@ -51,7 +51,8 @@ private:
     void AfterKey(entry::FocusRequest focus);
     void ShowWrites();
     void ShowKeys();
-    void MirrorBox(ledger::BoxId box);
+    void MirrorBox(ledger::BoxId box);        // text, caret and selection
+    void MirrorSelection(ledger::BoxId box);  // caret and selection only
 
     EntryBox* BoxWidget(ledger::BoxId box) const;
 
