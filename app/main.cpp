@@ -1,30 +1,23 @@
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
+#include <memory>
 
-#include "window/fonts.h"
+#include "app/command_line.h"
+#include "app/display_guard.h"
+#include "window/application.h"
 #include "window/main_window.h"
-
-namespace {
-
-bool Set(const char* variable)
-{
-    const char* value = std::getenv(variable);
-    return value != nullptr && *value != '\0';
-}
-
-}  // namespace
 
 int main(int argc, char* argv[])
 {
-    // Without a display Qt would abort with a long message; say it in one line.
-    if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
-        std::fputs("receipt-calculator: no display to open the window on (DISPLAY is not set)\n", stderr);
-        return EXIT_FAILURE;
+    window::DescribeApplication();
+    if (const std::optional<int> exitCode = app::HandleCommandLine(argc, argv)) return *exitCode;
+
+    std::unique_ptr<QApplication> application;
+    {
+        const app::DisplayGuard guard;
+        application = std::make_unique<QApplication>(argc, argv);
     }
-    QApplication app(argc, argv);
-    window::InstallFonts();
+    window::InstallLook();
     window::MainWindow mainWindow;
     mainWindow.show();
     return QApplication::exec();

@@ -9,7 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "window/entry_box.h"
-#include "window/fonts.h"
+#include "window/application.h"
 #include "window/main_window.h"
 
 namespace {
@@ -45,7 +45,8 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    window::InstallFonts();
+    window::DescribeApplication();
+    window::InstallLook();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,13 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "window/fonts.h"
+#include "window/application.h"
 
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    window::InstallFonts();
+    window::DescribeApplication();
+    window::InstallLook();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

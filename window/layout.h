@@ -73,7 +73,7 @@ inline constexpr std::array kControls{
     Control{"Line2", Kind::Line, "", {7875, 1680, 15, 4920 - 1680}, Font::Default, BackColour::Standard},
     Control{"Label5", Kind::Label, "第二步：点计算按钮得到计算结果；", {240, 5520, 4140, 255}, Font::Song12Bold,
             BackColour::White},
-    Control{"Label9", Kind::Label, "", {4305, 5565, 7365, 225}, Font::Default, BackColour::White, "上次数据"},
+    Control{"Label9", Kind::Label, "", {4305, 5565, 7365, 225}, Font::Default, BackColour::White},
     Control{"RunCommand", Kind::Button, "计 算", {315, 5880, 2210, 890}, Font::Song1575Bold, BackColour::Standard},
     Control{"SetBackCommand", Kind::Button, "全部重置", {2520, 5880, 2055, 465}, Font::Song12, BackColour::Standard},
     Control{"Command1", Kind::Button, "使用说明", {2520, 6330, 2055, 435}, Font::Song12, BackColour::Standard},

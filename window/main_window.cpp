@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <map>
+
 #include "ledger/calculate.h"
 #include "ledger/resets.h"
 #include "window/entry_box.h"
@@ -21,6 +23,7 @@ namespace {
 
 using ledger::BoxId;
 using ledger::BoxKind;
+using ledger::Message;
 
 QRect PixelRect(const layout::Twips& at)
 {
@@ -49,6 +52,15 @@ void FillBackground(QWidget* widget, const QColor& colour)
     widget->setPalette(palette);
     widget->setBackgroundRole(QPalette::Window);  // buttons and check boxes fill with another role
     widget->setAutoFillBackground(true);
+}
+
+// Labels draw their text from the top of their box, as the classic toolkit
+// does: the credit line's box reaches below the window, its text must not.
+QLabel* MakeLabel(QWidget* parent, std::string_view text)
+{
+    auto* label = new QLabel(ToQString(text), parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, std::string_view caption)
@@ -103,10 +115,11 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
 
 void MainWindow::BuildControls()
 {
+    std::map<std::string_view, QWidget*> built;
     for (const layout::Control& control : layout::kControls) {
         QWidget* widget = nullptr;
         switch (control.kind) {
-        case layout::Kind::Label: widget = new QLabel(ToQString(control.text), this); break;
+        case layout::Kind::Label: widget = MakeLabel(this, control.text); break;
         case layout::Kind::Button: widget = MakeButton(this, control.text); break;
         case layout::Kind::TextBox: widget = new EntryBox(this); break;
         case layout::Kind::Frame: {
@@ -127,16 +140,29 @@ void MainWindow::BuildControls()
                                                   : FillBackground(widget, ToColor(control.background));
         }
         if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
+        built[control.name] = widget;
     }
-    findChild<QLabel*>(QStringLiteral("ReadMeText"))->setAlignment(Qt::AlignCenter);
-    label9_ = findChild<QLabel*>(QStringLiteral("Label9"));
+    // Each control the window works with, looked up once.
+    const auto take = [&built]<typename T>(T*& member, std::string_view name) {
+        member = qobject_cast<T*>(built.at(name));
+    };
+    take(runCommand_, "RunCommand");
+    take(command4_, "Command4");
+    take(setBackCommand_, "SetBackCommand");
+    take(command1_, "Command1");
+    take(label9_, "Label9");
+    QLabel* credit = nullptr;
+    take(credit, "ReadMeText");
+    credit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     for (const ledger::ResultField field : ledger::kResultFields) {
-        results_[static_cast<std::size_t>(field)] =
-            findChild<EntryBox*>(ToQString(layout::kResultControls[static_cast<std::size_t>(field)]));
-        ShowText(Result(field), {sheet_.Result(field)});
+        EntryBox*& result = results_[static_cast<std::size_t>(field)];
+        take(result, layout::kResultControls[static_cast<std::size_t>(field)]);
+        ShowText(result, {sheet_.Result(field)});
     }
     for (int row = 0; row < ledger::kRowCount; ++row) BuildRow(row);
-    BuildKeypad(findChild<QFrame*>(QStringLiteral("Frame2")));
+    QFrame* frame = nullptr;
+    take(frame, "Frame2");
+    BuildKeypad(frame);
 }
 
 void MainWindow::BuildRow(int row)
@@ -147,7 +173,7 @@ void MainWindow::BuildRow(int row)
     for (const layout::RowControl& control : layout::kRowControls) {
         QWidget* widget = nullptr;
         if (control.kind == layout::Kind::Label) {
-            widget = new QLabel(ToQString(control.text), this);
+            widget = MakeLabel(this, control.text);
             FillBackground(widget, ToColor(control.background));
         } else {
             const BoxKind kind = control.part == layout::RowPart::InputMoney1 ? BoxKind::Face : BoxKind::Count;
@@ -191,11 +217,13 @@ void MainWindow::BuildKeypad(QWidget* frame)
 
 void MainWindow::WireEvents()
 {
-    const auto button = [this](const char* name) { return findChild<QPushButton*>(QString::fromLatin1(name)); };
-    connect(button("RunCommand"), &QPushButton::clicked, this, [this] { Run([this] { return ledger::Calculate(sheet_); }); });
-    connect(button("Command4"), &QPushButton::clicked, this, [this] { Run([this] { return ledger::FirstStepReset(sheet_); }); });
-    connect(button("SetBackCommand"), &QPushButton::clicked, this, [this] { Run([this] { return ledger::FullReset(sheet_); }); });
-    connect(button("Command1"), &QPushButton::clicked, this, [this] {
+    const auto run = [this](QPushButton* button, Message (*operation)(ledger::ReceiptSheet&)) {
+        connect(button, &QPushButton::clicked, this, [this, operation] { Run([this, operation] { return operation(sheet_); }); });
+    };
+    run(runCommand_, ledger::Calculate);
+    run(command4_, ledger::FirstStepReset);
+    run(setBackCommand_, ledger::FullReset);
+    connect(command1_, &QPushButton::clicked, this, [this] {
         presenter_(this, {std::string(kUsageTitle), std::string(kUsageText)});
     });
 
@@ -223,9 +251,9 @@ void MainWindow::WireEvents()
 
 void MainWindow::SetFocusOrder()
 {
-    const auto named = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
-    std::vector<QWidget*> order{named("RunCommand"), InputMoney1(0), Text1(0), named("Output1"), named("Output2"),
-                                named("SetBackCommand")};
+    using ledger::ResultField;
+    std::vector<QWidget*> order{runCommand_, InputMoney1(0), Text1(0), Result(ResultField::Output1),
+                                Result(ResultField::Output2), setBackCommand_};
     for (int row = 1; row < ledger::kRowCount; ++row) {
         order.push_back(Text1(row));
         order.push_back(InputMoney1(row));
@@ -233,9 +261,9 @@ void MainWindow::SetFocusOrder()
     for (int column = 0; column < 3; ++column) {
         for (int row = column; row < ledger::kRowCount; row += 3) order.push_back(C1(row));
     }
-    order.insert(order.end(), {named("O1"), named("Road1"), named("Command1")});
+    order.insert(order.end(), {Result(ResultField::O1), Result(ResultField::Road1), command1_});
     order.insert(order.end(), keys_.begin(), keys_.end());
-    order.insert(order.end(), {backspace_, named("Command4")});
+    order.insert(order.end(), {backspace_, command4_});
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -243,7 +271,7 @@ void MainWindow::StartUp()
 {
     keypad_ = entry::Keypad{};  // no current box, every key disabled
     ShowKeys();
-    findChild<QPushButton*>(QStringLiteral("RunCommand"))->setFocus();
+    runCommand_->setFocus();
 }
 
 void MainWindow::Run(const std::function<ledger::Message()>& operation)

@@ -12,6 +12,7 @@
 #include "window/message_presenter.h"
 
 class QCheckBox;
+class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -66,8 +67,12 @@ private:
     std::array<QCheckBox*, ledger::kRowCount> fuelMarks_{};
     std::array<EntryBox*, ledger::kResultFields.size()> results_{};
     std::array<QPushButton*, entry::kKeyCount> keys_{};
-    QPushButton* backspace_ = nullptr;
-    QLabel* label9_ = nullptr;
+    QPushButton* backspace_ = nullptr;       // Command2
+    QPushButton* runCommand_ = nullptr;      // "计 算"
+    QPushButton* command4_ = nullptr;        // "重置", the first-step reset
+    QPushButton* setBackCommand_ = nullptr;  // "全部重置"
+    QPushButton* command1_ = nullptr;        // "使用说明"
+    QLabel* label9_ = nullptr;               // the previous-totals line
 };
 
 }  // namespace window

@@ -1,0 +1,50 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace app {
+namespace {
+
+void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+}  // namespace
+
+std::optional<int> HandleCommandLine(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Adds up road-toll receipts and fuel invoices for reimbursement, exact to the cent.\n"
+        "过路费及加油发票计算器：合计过路费小票和加油发票的金额与张数。\n"
+        "The window's \"使用说明\" button shows the usage help."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QString program = QCoreApplication::applicationName();
+
+    if (!parser.parse(arguments)) {
+        Print(stderr, program + QStringLiteral(": ") + parser.errorText() + QStringLiteral("\n"));
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Without an application object Qt does not know the program's file name.
+        Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), program));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, program + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        Print(stderr, program + QStringLiteral(": unexpected argument '") + parser.positionalArguments().first() +
+                          QStringLiteral("'; try --help\n"));
+        return 2;
+    }
+    return std::nullopt;
+}
+
+}  // namespace app

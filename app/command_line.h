@@ -1,0 +1,12 @@
+#pragma once
+
+#include <optional>
+
+namespace app {
+
+// Reads the command line: --help and --version print and give 0, anything
+// else given is refused with 2. Nothing when the window should open. Needs
+// no display.
+std::optional<int> HandleCommandLine(int argc, char* argv[]);
+
+}  // namespace app

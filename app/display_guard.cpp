@@ -1,0 +1,44 @@
+#include "app/display_guard.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace app {
+namespace {
+
+QtMessageHandler previous = nullptr;
+
+QByteArray DisplayName()
+{
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return qgetenv("WAYLAND_DISPLAY");
+    if (!qEnvironmentVariableIsEmpty("DISPLAY")) return qgetenv("DISPLAY");
+    return {};
+}
+
+void Handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        // The platform plugins' complaints on the way to the fatal one.
+        if (!QByteArray(context.category).startsWith("qt.qpa")) previous(type, context, message);
+        return;
+    }
+    const QByteArray display = DisplayName();
+    if (display.isEmpty()) {
+        std::fputs("receipt-calculator: no display to open the window on (DISPLAY is not set)\n", stderr);
+    } else {
+        std::fprintf(stderr, "receipt-calculator: cannot open the display %s\n", display.constData());
+    }
+    std::_Exit(EXIT_FAILURE);
+}
+
+}  // namespace
+
+DisplayGuard::DisplayGuard() { previous = qInstallMessageHandler(Handle); }
+
+DisplayGuard::~DisplayGuard() { qInstallMessageHandler(previous); }
+
+}  // namespace app

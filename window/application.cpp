@@ -1,0 +1,25 @@
+#include "window/application.h"
+
+#include <QGuiApplication>
+
+#include "window/fonts.h"
+#include "window/identity.h"
+#include "window/light_scheme.h"
+#include "window/qt_text.h"
+
+namespace window {
+
+void DescribeApplication()
+{
+    QCoreApplication::setApplicationName(ToQString(identity::kProgram));
+    QCoreApplication::setApplicationVersion(ToQString(identity::kVersion));
+    QGuiApplication::setDesktopFileName(ToQString(identity::kDesktopId));
+}
+
+void InstallLook()
+{
+    InstallFonts();
+    InstallLightScheme();
+}
+
+}  // namespace window
