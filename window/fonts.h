@@ -6,8 +6,9 @@
 
 namespace window {
 
-// Maps "宋体" and "黑体" to SimSun / SimHei where installed and to the Noto
-// CJK fonts otherwise, and makes the default font the Simplified Chinese one.
+// Registers the embedded faces, maps "宋体" and "黑体" to SimSun / SimHei
+// where installed and to the embedded faces otherwise, and makes the default
+// font the Simplified Chinese one.
 // Call once, after the application object exists.
 void InstallFonts();
 

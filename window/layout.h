@@ -161,6 +161,17 @@ constexpr Twips CheckBoxAt(int row)
     return {kCheckBoxLeft[column], box.top, kCheckBoxWidth, box.height};
 }
 
+// What screen readers say where a control shows no text of its own.
+inline constexpr std::string_view kRowName = "第%1行 %2";  // row number from 1, then the box
+inline constexpr std::string_view kFaceBoxName = "面值";
+inline constexpr std::string_view kCountBoxName = "张数";
+inline constexpr std::string_view kFuelMarkName = "加油发票";
+inline constexpr std::string_view kPointKeyDescription = "小数点";
+inline constexpr std::string_view kBackspaceDescription = "退格";
+
+// The one button of every message box.
+inline constexpr std::string_view kOkButton = "确定";
+
 // The keypad: twelve keys in one line inside Frame2.
 inline constexpr int kKeyTop = 135;
 inline constexpr int kKeyWidth = 780;

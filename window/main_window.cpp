@@ -83,7 +83,7 @@ void ShowText(EntryBox* widget, const ledger::EntryBox& box)
     }
 }
 
-QString RowName(const char* what, int row) { return QStringLiteral("第%1行 %2").arg(row + 1).arg(QString::fromUtf8(what)); }
+QString RowName(std::string_view what, int row) { return ToQString(layout::kRowName).arg(row + 1).arg(ToQString(what)); }
 
 }  // namespace
 
@@ -178,7 +178,7 @@ void MainWindow::BuildRow(int row)
         } else {
             const BoxKind kind = control.part == layout::RowPart::InputMoney1 ? BoxKind::Face : BoxKind::Count;
             auto* box = new EntryBox(this);
-            box->setAccessibleName(RowName(kind == BoxKind::Face ? "面值" : "张数", row));
+            box->setAccessibleName(RowName(kind == BoxKind::Face ? layout::kFaceBoxName : layout::kCountBoxName, row));
             ShowText(box, sheet_.Box({kind, row}));
             // Boxes in the standard colour keep the system's text-box background.
             if (sheet_.Colour({kind, row}) != ledger::BackColour::Standard) Paint(box, sheet_.Colour({kind, row}));
@@ -190,7 +190,7 @@ void MainWindow::BuildRow(int row)
     }
     auto* mark = new QCheckBox(this);
     FillBackground(mark, ToColor(layout::kCheckBoxBackground));
-    mark->setAccessibleName(RowName("加油发票", row));
+    mark->setAccessibleName(RowName(layout::kFuelMarkName, row));
     const std::string objectName = name("C1");
     Place(mark, objectName, layout::CheckBoxAt(row), layout::Font::Default);
     fuelMarks_[static_cast<std::size_t>(row)] = mark;
@@ -207,12 +207,12 @@ void MainWindow::BuildKeypad(QWidget* frame)
         button->setAccessibleName(button->text());
         keys_[static_cast<std::size_t>(key)] = button;
     }
-    keys_[entry::kPointKey]->setAccessibleDescription(QStringLiteral("小数点"));
+    keys_[entry::kPointKey]->setAccessibleDescription(ToQString(layout::kPointKeyDescription));
     backspace_ = MakeButton(frame, layout::kBackspaceCaption);
     backspace_->setFocusPolicy(Qt::TabFocus);
     Place(backspace_, "Command2", keyAt(layout::kBackspaceLeft), layout::Font::Hei1575Bold);
     backspace_->setAccessibleName(backspace_->text());
-    backspace_->setAccessibleDescription(QStringLiteral("退格"));
+    backspace_->setAccessibleDescription(ToQString(layout::kBackspaceDescription));
 }
 
 void MainWindow::WireEvents()

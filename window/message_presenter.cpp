@@ -2,6 +2,9 @@
 
 #include <QMessageBox>
 
+#include "window/layout.h"
+#include "window/qt_text.h"
+
 namespace window {
 
 void ShowMessageBox(QWidget* parent, const ledger::Message& message)
@@ -9,7 +12,7 @@ void ShowMessageBox(QWidget* parent, const ledger::Message& message)
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(message.title), QString::fromStdString(message.text),
                     QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    box.addButton(ToQString(layout::kOkButton), QMessageBox::AcceptRole);
     box.exec();
 }
 
