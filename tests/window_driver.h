@@ -1,11 +1,11 @@
 #pragma once
 
-// Drives the real window the way a user does: mouse clicks at window
-// coordinates given in twips, keys, and a message presenter that records
-// what would have been shown.
+// Drives the real window the way a user does: mouse clicks at the controls'
+// places, keys, and a message presenter that records what would be shown.
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -15,62 +15,53 @@
 #include <vector>
 
 #include "window/entry_box.h"
-#include "window/layout.h"
 #include "window/main_window.h"
 
-// Failure messages show Qt strings as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline std::ostream& operator<<(std::ostream& out, const QString& text) { return out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text; }
 
-namespace window::testing_support {
+namespace window {
 
 class WindowDriver : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window_ = std::make_unique<MainWindow>(
-            [this](QWidget*, const ledger::Message& message) { messages_.push_back(message); });
+        window_ = std::make_unique<MainWindow>([this](QWidget*, const ledger::Message& m) { messages_.push_back(m); });
         window_->show();
         window_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get(), 5000));
+        const bool activates = QGuiApplication::platformName() != QStringLiteral("wayland");
+        ASSERT_TRUE(activates ? QTest::qWaitForWindowActive(window_.get(), 5000)
+                              : QTest::qWaitForWindowExposed(window_.get(), 5000));
     }
 
     MainWindow& Window() { return *window_; }
 
     template <typename T = QWidget>
-    T* Named(const QString& name)
+    T* Named(const char* name)
     {
-        T* widget = window_->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
+        T* widget = window_->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
 
-    // Clicks whatever the user would hit at this point of the client area.
-    void ClickAt(QPoint pixels)
+    // Clicks whatever the user would hit at `offset` in `control` (a few
+    // pixels in from its left edge by default).
+    void Click(QWidget* control, QPoint offset = {4, -1})
     {
-        QWidget* target = window_->childAt(pixels);
-        ASSERT_NE(target, nullptr) << "nothing at " << pixels.x() << "," << pixels.y();
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window_.get(), pixels));
+        if (offset.y() < 0) offset.setY(control->height() / 2);
+        const QPoint at = control->mapTo(window_.get(), offset);
+        QWidget* target = window_->childAt(at);
+        ASSERT_NE(target, nullptr);
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window_.get(), at));
     }
+    void Click(const char* name) { Click(Named(name), {10, 10}); }
+    void ClickKey(int key) { Click(key == 11 ? window_->Command2() : window_->Command3(key), {10, 10}); }
 
-    // Clicks a control a few pixels in from its left edge, or at `offset`.
-    void Click(QWidget* control, QPoint offset = {-1, -1})
+    QString Results()
     {
-        if (offset.x() < 0) offset = {4, control->height() / 2};
-        ClickAt(control->mapTo(window_.get(), offset));
-    }
-
-    // Clicks into an entry box behind its last character.
-    void ClickAtEnd(EntryBox* box) { Click(box, {box->width() - 4, box->height() / 2}); }
-
-    void ClickKey(int key) { Click(window_->Command3(key), {10, 10}); }
-
-    void TypeInto(QWidget* widget, const QString& text) { QTest::keyClicks(widget, text); }
-
-    const ledger::Message& LastMessage()
-    {
-        static const ledger::Message none;
-        EXPECT_FALSE(messages_.empty());
-        return messages_.empty() ? none : messages_.back();
+        QStringList texts;
+        for (const ledger::ResultField field : ledger::kResultFields) texts << window_->Result(field)->text();
+        return texts.join(QLatin1Char('|'));
     }
 
     std::vector<ledger::Message> messages_;
@@ -81,4 +72,4 @@ private:
 
 inline QColor BaseColour(const QWidget* widget) { return widget->palette().color(QPalette::Base); }
 
-}  // namespace window::testing_support
+}  // namespace window

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QLabel>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QSignalBlocker>
 
 #include <map>
@@ -103,7 +104,12 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     setWindowTitle(ToQString(layout::kWindowTitle));
     // From a pixmap: QIcon(path) would scan for icon-engine plugins at start-up.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/app_icon.png"))));
-    setFixedSize(layout::Pixels(layout::kClientWidth), layout::Pixels(layout::kClientHeight));
+    if (QGuiApplication::platformName() == QStringLiteral("wayland")) {
+        setMinimumSize(FixedSize());
+        resize(FixedSize());
+    } else {
+        setFixedSize(FixedSize());
+    }
     FillBackground(this, ToColor(layout::kWindowBackground));
     for (const layout::FontStyle& style : layout::kFonts) fonts_[static_cast<std::size_t>(style.font)] = MakeFont(style.font);
 
@@ -111,6 +117,21 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     WireEvents();
     SetFocusOrder();
     StartUp();
+}
+
+QSize MainWindow::FixedSize() { return {layout::Pixels(layout::kClientWidth), layout::Pixels(layout::kClientHeight)}; }
+
+// The window has a fixed size. On Wayland, though, Qt's own title bar offers
+// maximise and full screen whatever the window asks for, and then the window
+// must take the size the compositor gives, or the compositor ends the
+// connection. So there it only has a minimum size and returns to its own
+// size in the normal state; the controls stay where they are on the white
+// background meanwhile.
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (normal && size() != FixedSize()) resize(FixedSize());
+    QWidget::resizeEvent(event);
 }
 
 void MainWindow::BuildControls()

@@ -38,7 +38,11 @@ public:
     QPushButton* Command3(int key) const { return keys_.at(static_cast<std::size_t>(key)); }
     QPushButton* Command2() const { return backspace_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    static QSize FixedSize();  // 794 x 534
     void Place(QWidget* widget, std::string_view name, const layout::Twips& at, layout::Font font) const;
     void BuildControls();
     void BuildRow(int row);

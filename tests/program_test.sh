@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The built program from outside: its options without a display, a display
+# that cannot be opened, then screenshots on Xvfb checked pixel by pixel,
+# once with the machine's fonts and once with none at all.
+# Usage: program_test.sh PROGRAM
+set -uo pipefail
+program=$(realpath "$1")
+tools=$(dirname "$(realpath "$0")")/../tools
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+failures=0
+check() {  # check NAME COMMAND...
+  if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
+}
+exits() {  # exits CODE COMMAND...: runs without a display, compares the exit code
+  env -u DISPLAY -u WAYLAND_DISPLAY "${@:2}" >"$scratch/out" 2>"$scratch/err"
+  [ $? -eq "$1" ]
+}
+
+check "--version prints and exits 0" exits 0 "$program" --version
+check "--version says the version" grep -qx 'receipt-calculator [0-9.]*' "$scratch/out"
+check "--help prints and exits 0" exits 0 "$program" --help
+check "--help lists the options" grep -q -- '--version' "$scratch/out"
+check "an unknown option exits 2" exits 2 "$program" --bogus
+check "an unknown option says so" grep -q "Unknown option 'bogus'" "$scratch/err"
+check "no display exits 1" exits 1 "$program"
+check "a display that cannot be reached exits 1" exits 1 env DISPLAY=:99 "$program"
+check "and says so in one line" grep -qx 'receipt-calculator: cannot open the display :99' "$scratch/err"
+
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+shot() {  # shot OUT.png [ENV=VALUE...]
+  env "${@:2}" "$tools/screenshot" "$program" "$1" >/dev/null
+}
+check "window on Xvfb" shot "$scratch/window.png"
+check "Output1 counted green" [ "$(pixel "$scratch/window.png" 490 404)" = 192,255,192 ]
+check "InputMoney1(5) common grey" [ "$(pixel "$scratch/window.png" 648 138)" = 224,224,224 ]
+check "InputMoney1(0) white" [ "$(pixel "$scratch/window.png" 122 110)" = 255,255,255 ]
+check "Line1 black" [ "$(pixel "$scratch/window.png" 259 200)" = 0,0,0 ]
+check "window size" [ "$(identify -format %wx%h "$scratch/window.png")" = 794x534 ]
+
+printf '<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n<fontconfig><cachedir>%s</cachedir></fontconfig>\n' \
+  "$scratch/cache" >"$scratch/fonts.conf"
+check "window with no font installed" shot "$scratch/bare.png" FONTCONFIG_FILE="$scratch/fonts.conf"
+# Only the rendering settings differ (antialiasing, hinting); a missing label would differ by thousands.
+check "reads the same without fonts" [ "$(compare -fuzz 40% -metric AE "$scratch/window.png" "$scratch/bare.png" null: 2>&1)" -lt 1000 ]
+
+echo "$((18 - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
