@@ -1,6 +1,7 @@
 // Runs GoogleTest inside a QApplication on the offscreen platform (unless a
-// platform is given), with the program's fonts installed.
+// platform is given), with the program's look installed.
 #include <QApplication>
+#include <QPalette>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    app.setProperty("desktopPalette", QApplication::palette());  // before the program's own scheme
     window::DescribeApplication();
     window::InstallLook();
     testing::InitGoogleTest(&argc, argv);

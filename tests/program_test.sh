@@ -27,6 +27,9 @@ check "no display exits 1" exits 1 "$program"
 check "a display that cannot be reached exits 1" exits 1 env DISPLAY=:99 "$program"
 check "and says so in one line" grep -qx 'receipt-calculator: cannot open the display :99' "$scratch/err"
 
+"$tools/with-weston" env WAYLAND_DEBUG=client timeout 3 "$program" 2>"$scratch/wayland"
+check "the Wayland app id names the desktop entry" grep -q 'set_app_id("io.github.nevrik.receipt_calculator")' "$scratch/wayland"
+
 pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
 shot() {  # shot OUT.png [ENV=VALUE...]
   env "${@:2}" "$tools/screenshot" "$program" "$1" >/dev/null
@@ -44,5 +47,5 @@ check "window with no font installed" shot "$scratch/bare.png" FONTCONFIG_FILE="
 # Only the rendering settings differ (antialiasing, hinting); a missing label would differ by thousands.
 check "reads the same without fonts" [ "$(compare -fuzz 40% -metric AE "$scratch/window.png" "$scratch/bare.png" null: 2>&1)" -lt 1000 ]
 
-echo "$((18 - failures)) passed, $failures failed"
+echo "$((19 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -1,4 +1,7 @@
 #include <QAccessible>
+#include <QHash>
+
+#include <cmath>
 #include <QFile>
 #include <QFontInfo>
 #include <QMessageBox>
@@ -6,6 +9,7 @@
 #include <QTimer>
 
 #include "window/layout.h"
+#include "window/message_presenter.h"
 #include "window/qt_text.h"
 #include "window/usage_help.h"
 #include "window_driver.h"
@@ -41,6 +45,29 @@ void AnswerNextMessageBox(const std::function<void(QMessageBox*)>& look)
 }
 
 using WindowTest = WindowDriver;
+
+// The contrast (WCAG) of the strongest pixel of `area` against its most
+// common colour, the background.
+double Contrast(const QImage& shot, const QRect& area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) ++counts[shot.pixel(x, y)];
+    }
+    const QRgb background = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+                                return a.second < b.second;
+                            })->first;
+    const auto luminance = [](QRgb rgb) {
+        const auto linear = [](int c) { return c <= 10 ? c / 3294.6 : std::pow((c / 255.0 + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+    };
+    double best = 1;
+    for (const QRgb rgb : counts.keys()) {
+        const double a = luminance(rgb) + 0.05, b = luminance(background) + 0.05;
+        best = std::max(best, std::max(a, b) / std::min(a, b));
+    }
+    return best;
+}
 
 TEST_F(WindowTest, ControlsStandWhereTheLayoutSays)
 {
@@ -269,6 +296,40 @@ TEST_F(WindowTest, DrawsAtTheScreensScaleFactor)
     const QImage shot = Window().grab().toImage();
     EXPECT_EQ(shot.size(), QSize(qRound(794 * ratio), qRound(534 * ratio)));
     EXPECT_EQ(shot.pixelColor(qRound(490 * ratio), qRound(404 * ratio)), kGreen);  // inside Output1
+}
+
+// Whatever the desktop's colour scheme (the tests run under dark ones too),
+// every text reads on its fixed background, message boxes included.
+TEST_F(WindowTest, EveryTextReadsOnItsBackground)
+{
+    if (qEnvironmentVariableIsSet("EXPECT_DARK_DESKTOP")) {
+        EXPECT_LT(qApp->property("desktopPalette").value<QPalette>().color(QPalette::Window).lightness(), 100);
+    }
+    Window().InputMoney1(7)->setText(QStringLiteral("abc"));
+    Click(Window().Text1(2));
+    ClickKey(4);
+    Click("RunCommand");  // row 7 pink
+    Window().InputMoney1(7)->setText(QStringLiteral("1"));
+    Click("RunCommand");  // row 2 green, Label9 written
+    Window().InputMoney1(7)->setText(QStringLiteral("abc"));
+    Click("RunCommand");  // row 7 pink again
+    QWidget* const controls[] = {Named("Label1"),      Named("Label9"),      Window().InputMoney1(5), Window().InputMoney1(7),
+                                 Window().Text1(2),    Named("Output1"),     Named("RunCommand"),     Window().Command3(3),
+                                 Window().Command3(10)};
+    EXPECT_FALSE(Window().Command3(10)->isEnabled());
+    const QImage shot = Window().grab().toImage();
+    for (QWidget* control : controls) {
+        const QRect area = control->geometry().translated(control->parentWidget()->mapTo(&Window(), QPoint()));
+        const double contrast = Contrast(shot, area.adjusted(2, 2, -2, -2));
+        std::printf("contrast %-16s %5.1f:1\n", qPrintable(control->objectName()), contrast);
+        EXPECT_GE(contrast, 4.5) << control->objectName();
+    }
+    QImage box;
+    AnswerNextMessageBox([&box](QMessageBox* shown) { box = shown->grab().toImage(); });
+    ShowMessageBox(&Window(), {"计算结果", "系统提示：恭喜"});
+    ASSERT_FALSE(box.isNull());
+    std::printf("contrast %-16s %5.1f:1\n", "message box", Contrast(box, box.rect()));
+    EXPECT_GE(Contrast(box, box.rect()), 4.5);
 }
 
 // The one test that goes through the real message box.
