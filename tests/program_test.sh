@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The built program from outside: its options without a display, a display
-# that cannot be opened, then screenshots on Xvfb checked pixel by pixel,
-# once with the machine's fonts and once with none at all.
+# that cannot be opened, its app id on Weston, and its window on Xvfb with
+# the machine's fonts and with none at all.
 # Usage: program_test.sh PROGRAM
 set -uo pipefail
 program=$(realpath "$1")
@@ -30,22 +30,14 @@ check "and says so in one line" grep -qx 'receipt-calculator: cannot open the di
 "$tools/with-weston" env WAYLAND_DEBUG=client timeout 3 "$program" 2>"$scratch/wayland"
 check "the Wayland app id names the desktop entry" grep -q 'set_app_id("io.github.nevrik.receipt_calculator")' "$scratch/wayland"
 
-pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
-shot() {  # shot OUT.png [ENV=VALUE...]
-  env "${@:2}" "$tools/screenshot" "$program" "$1" >/dev/null
-}
+shot() { env "${@:2}" "$tools/screenshot" "$program" "$1" >/dev/null; }  # shot OUT.png [ENV=VALUE...]
 check "window on Xvfb" shot "$scratch/window.png"
-check "Output1 counted green" [ "$(pixel "$scratch/window.png" 490 404)" = 192,255,192 ]
-check "InputMoney1(5) common grey" [ "$(pixel "$scratch/window.png" 648 138)" = 224,224,224 ]
-check "InputMoney1(0) white" [ "$(pixel "$scratch/window.png" 122 110)" = 255,255,255 ]
-check "Line1 black" [ "$(pixel "$scratch/window.png" 259 200)" = 0,0,0 ]
-check "window size" [ "$(identify -format %wx%h "$scratch/window.png")" = 794x534 ]
-
+check "green Output1" [ "$(convert "$scratch/window.png" -format '%[pixel:p{490,404}]' info:)" = "srgb(192,255,192)" ]
 printf '<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n<fontconfig><cachedir>%s</cachedir></fontconfig>\n' \
   "$scratch/cache" >"$scratch/fonts.conf"
 check "window with no font installed" shot "$scratch/bare.png" FONTCONFIG_FILE="$scratch/fonts.conf"
 # Only the rendering settings differ (antialiasing, hinting); a missing label would differ by thousands.
 check "reads the same without fonts" [ "$(compare -fuzz 40% -metric AE "$scratch/window.png" "$scratch/bare.png" null: 2>&1)" -lt 1000 ]
 
-echo "$((19 - failures)) passed, $failures failed"
+echo "$((14 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

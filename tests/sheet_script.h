@@ -1,13 +1,12 @@
 #pragma once
 
 // A sheet set up by a short script, so that a test case fits on one line:
-//   f5=2.5   face-value text of row 5      c5=    count text of row 5 (empty)
-//   t5 / u5  tick / untick the fuel mark   r=50|0|0|x   the four result fields
-//   calc, reset, full    Calculate, FirstStepReset, FullReset
-// In texts "_" stands for a blank and "d^n" for the digit d n times.
+// "f5=2.5" and "c5=" set the face-value and count texts of row 5, "t5" and
+// "u5" tick and untick its fuel mark, "r=50|0|0|x" sets the four result
+// fields, and "calc", "reset", "full" run the calculation and the resets.
+// In texts "_" stands for a blank and "d^n" for the character d n times.
 
 #include <sstream>
-#include <string>
 
 #include "ledger/calculate.h"
 #include "ledger/resets.h"
@@ -20,8 +19,8 @@ inline std::string Expand(std::string text)
     for (char& c : text) c = c == '_' ? ' ' : c;
     for (std::size_t at; (at = text.find('^')) != std::string::npos;) {
         const std::size_t end = text.find_first_not_of("0123456789", at + 1);
-        const auto times = std::stoul(text.substr(at + 1, end - at - 1));
-        text = text.substr(0, at - 1) + std::string(times, text[at - 1]) + (end == std::string::npos ? "" : text.substr(end));
+        const std::string tail = end == std::string::npos ? "" : text.substr(end);
+        text = text.substr(0, at - 1) + std::string(std::stoul(text.substr(at + 1, end - at - 1)), text[at - 1]) + tail;
     }
     return text;
 }
@@ -36,22 +35,17 @@ inline std::string Results(const ledger::ReceiptSheet& sheet)
 inline void Play(ledger::ReceiptSheet& sheet, const std::string& script)
 {
     std::istringstream words(script);
-    for (std::string word; words >> word;) {
-        const std::string value = word.find('=') == std::string::npos ? "" : Expand(word.substr(word.find('=') + 1));
+    for (std::string word, text; words >> word;) {
+        const std::string value = Expand(word.substr(word.find('=') + 1));
         const int row = std::atoi(word.c_str() + 1);
         if (word == "calc") ledger::Calculate(sheet);
         else if (word == "reset") ledger::FirstStepReset(sheet);
         else if (word == "full") ledger::FullReset(sheet);
-        else if (word[0] == 'f') sheet.SetText(Face(row), value);
-        else if (word[0] == 'c') sheet.SetText(Count(row), value);
+        else if (word[0] == 'f' || word[0] == 'c') sheet.SetText(word[0] == 'f' ? Face(row) : Count(row), value);
         else if (word[0] == 't' || word[0] == 'u') sheet.SetFuelMark(row, word[0] == 't' ? 1 : 0);
-        else if (word[0] == 'r') {
-            std::istringstream fields(value);
-            std::string text;
-            for (const ledger::ResultField field : ledger::kResultFields) {
-                std::getline(fields, text, '|');
-                sheet.SetResult(field, text);
-            }
+        std::istringstream fields(value + "|");
+        for (const ledger::ResultField field : ledger::kResultFields) {
+            if (word.rfind("r=", 0) == 0 && std::getline(fields, text, '|')) sheet.SetResult(field, text);
         }
     }
 }
