@@ -40,6 +40,13 @@ double Contrast(const QImage& shot, const QRect& area)
 using WindowTest = WindowDriver;
 using WindowManager = WindowDriver;
 
+TEST(QtText, CaretsCountCharactersNotUtf16Units)
+{
+    const QString text = QStringLiteral("二😀") + QChar(0xD83D);  // ends in a lone high surrogate
+    EXPECT_EQ(std::tuple(Utf16Index(text, 2), Utf16Index(text, 9), CharIndex(text, 3), CharIndex(text, 9)),
+              std::tuple(3, 4, std::size_t{2}, std::size_t{3}));
+}
+
 TEST_F(WindowTest, StartsAsTheLayoutSaysAtAnyScale)
 {
     EXPECT_EQ(Window().windowTitle(), QStringLiteral("过路费及加油发票计算器"));
