@@ -5,7 +5,7 @@ CMAKE_ARGS ?=
 
 RELEASE   := $(BUILD)-release
 
-.PHONY: all deps release test test-plain test-sanitize test-package package screenshot run bench fuzz clean
+.PHONY: all deps release test test-plain test-sanitize test-package package screenshot run bench clean
 
 all: test
 
@@ -64,20 +64,7 @@ bench: release
 	$(RELEASE)/bench/calculate_bench
 	$(RELEASE)/bench/click_bench
 	tools/with-xvfb \
-	  $(RELEASE)/bench/startup_bench $(RELEASE)/app/receipt-calculator $(RELEASE)/bench/minimal_window
+	  $(RELEASE)/bench/startup_bench $(RELEASE)/bench/minimal_window $(RELEASE)/app/receipt-calculator
 
 clean:
-	rm -rf $(BUILD) $(RELEASE) $(SANITIZE) $(FUZZ_BUILD)
-
-# Fuzz every target for FUZZ_SECONDS (60 by default) with clang's libFuzzer,
-# ASan and UBSan, from the seed corpus in fuzz/corpus.
-FUZZ_SECONDS ?= 60
-FUZZ_BUILD   := $(BUILD)-fuzz
-fuzz: deps
-	CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	for target in number_rules sheet_operations; do \
-	  mkdir -p $(FUZZ_BUILD)/corpus/$$target && \
-	  $(FUZZ_BUILD)/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    $(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target || exit 1; \
-	done
+	rm -rf $(BUILD) $(RELEASE) $(SANITIZE)

@@ -1,5 +1,4 @@
-// Runs GoogleTest inside a QApplication on the offscreen platform (unless a
-// platform is given), with the program's look installed.
+// GoogleTest in a QApplication with the program's look, offscreen unless a platform is given.
 #include <QApplication>
 #include <QPalette>
 

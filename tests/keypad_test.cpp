@@ -7,15 +7,12 @@
 namespace entry {
 namespace {
 
-using ledger::BoxId;
-using ledger::ReceiptSheet;
+using ledger::BoxId, ledger::ReceiptSheet;
 
 constexpr int kBackspace = 11;
 
-// An edit of the current box of row 4, 'f' face value or 'c' count, in a row
-// whose fuel mark is ticked and whose count is "7": the box's text and
-// selection before, the key (0..9, the point 10, backspace 11), then the
-// text, caret, fuel mark and count after.
+// A key (0..9, the point 10, backspace 11) into the current box of row 4, 'f' face value or 'c' count, whose
+// fuel mark is ticked and count "7": the text and selection before; the text, caret, fuel mark and count after.
 struct Edit {
     char box;
     const char* before;
@@ -51,22 +48,16 @@ TEST(Keypad, KeysAndBackspaceEditTheCurrentBox)
 {
     for (const Edit& edit : kEdits) {
         const BoxId box = edit.box == 'f' ? Face(4) : Count(4);
-        const std::string before = Expand(edit.before);
-        SCOPED_TRACE(std::string(edit.before) + " key " + std::to_string(edit.key));
         ReceiptSheet sheet;
         Keypad keypad;
         Play(sheet, "t4 c4=7");
         keypad.SelectBox(sheet, box);
-        sheet.MirrorBox(box, before, edit.selStart, edit.selLength);  // typed from the keyboard since
+        sheet.MirrorBox(box, Expand(edit.before), edit.selStart, edit.selLength);  // typed from the keyboard since
         const FocusRequest focus = edit.key == kBackspace ? keypad.PressBackspace(sheet) : keypad.PressKey(sheet, edit.key);
-        EXPECT_EQ(focus, box);
-        EXPECT_EQ(sheet.Text(box), Expand(edit.after));
-        EXPECT_EQ(sheet.Box(box).selStart, edit.caret);
-        EXPECT_EQ(sheet.Box(box).selLength, 0u);
-        EXPECT_EQ(sheet.FuelMark(4), edit.fuelMark);
-        EXPECT_EQ(sheet.Text(Count(4)), edit.count);
-        EXPECT_EQ(keypad.KeyEnabled(kPointKey), edit.box == 'f');
-        EXPECT_TRUE(keypad.BackspaceEnabled());
+        EXPECT_EQ(std::tuple(sheet.Text(box), sheet.Box(box).selStart, sheet.Box(box).selLength, sheet.FuelMark(4), sheet.Text(Count(4))),
+                  std::tuple(Expand(edit.after), edit.caret, std::size_t{0}, edit.fuelMark, std::string(edit.count)))
+            << edit.before << " key " << edit.key;
+        EXPECT_TRUE(focus == box && keypad.BackspaceEnabled() && keypad.KeyEnabled(kPointKey) == (edit.box == 'f'));
     }
 }
 
@@ -81,10 +72,8 @@ TEST(Keypad, ClickingABoxEnablesTheKeysItTakes)
         keypad.SelectBox(sheet, box);
         const bool face = box.kind == ledger::BoxKind::Face;
         for (int key = 0; key < kKeyCount; ++key) EXPECT_EQ(keypad.KeyEnabled(key), key < kPointKey || face) << text;
-        EXPECT_EQ(keypad.BackspaceEnabled(), number) << text;
-        EXPECT_EQ(keypad.NowP() + 0, face ? 9 : kNoBox);
-        EXPECT_EQ(keypad.NowP2() + 0, face ? kNoBox : 9);
-        EXPECT_EQ(sheet.Text(box), number ? text : "") << text;
+        EXPECT_EQ(std::tuple(keypad.BackspaceEnabled(), keypad.NowP(), keypad.NowP2(), sheet.Text(box)),
+                  std::tuple(number, face ? 9 : kNoBox, face ? kNoBox : 9, std::string(number ? text : "")));
     }
 }
 
@@ -92,18 +81,15 @@ TEST(Keypad, DisabledKeysDoNothing)
 {
     ReceiptSheet sheet;
     Keypad keypad;
-    EXPECT_EQ(keypad.NowP() + keypad.NowP2(), 2000);
     for (int key = -1; key <= kKeyCount; ++key) EXPECT_EQ(keypad.PressKey(sheet, key), std::nullopt) << key;
-    EXPECT_EQ(keypad.PressBackspace(sheet), std::nullopt);
-    EXPECT_TRUE(sheet.TakeWrites().None());
+    EXPECT_TRUE(!keypad.PressBackspace(sheet) && sheet.TakeWrites().None() && keypad.NowP() + keypad.NowP2() == 2000);
     EXPECT_THROW(keypad.SelectFaceBox(sheet, 24), std::out_of_range);
     EXPECT_THROW(keypad.SelectCountBox(sheet, -1), std::out_of_range);
     keypad.SelectCountBox(sheet, 1);
     EXPECT_EQ(keypad.PressKey(sheet, kPointKey), std::nullopt);
-    sheet.SetText(Face(3), "x");
+    Play(sheet, "f3=x");
     keypad.SelectFaceBox(sheet, 3);
-    EXPECT_EQ(keypad.PressBackspace(sheet), std::nullopt);
-    EXPECT_EQ(keypad.NowP2(), kNoBox);
+    EXPECT_TRUE(!keypad.PressBackspace(sheet) && keypad.NowP2() == kNoBox);
 }
 
 }  // namespace

@@ -41,10 +41,9 @@ TEST(NumberRules, TwoPlaceAndCountValues)
     for (const auto& [text, twoPlace, count] : cases) {
         const std::string digits = Expand(text);
         const Decimal number = *ParseDecimal(digits);
-        EXPECT_EQ(TwoPlaceValue(number), twoPlace) << text;
-        EXPECT_EQ(CountValue(number), count) << text;
-        EXPECT_FALSE(std::signbit(TwoPlaceValue(number)) && twoPlace == 0) << text << " gives -0";
-        EXPECT_FALSE(std::signbit(CountValue(number)) && count == 0) << text << " gives -0";
+        EXPECT_EQ(std::pair(TwoPlaceValue(number), CountValue(number)), std::pair(twoPlace, count)) << text;
+        EXPECT_FALSE((twoPlace == 0 && std::signbit(TwoPlaceValue(number))) || (count == 0 && std::signbit(CountValue(number))))
+            << text << " gives -0";
     }
     EXPECT_EQ(AmountText(1234.5), "1234.5");
     std::setlocale(LC_NUMERIC, "C");
@@ -72,11 +71,10 @@ TEST(NumberRules, SheetTotalsRoundHalfToEvenWithinSixteenBits)
         {"32767.5", std::nullopt}, {"-32768.5", -32768}, {"-32768.6", std::nullopt}, {"9^400", std::nullopt},
     };
     for (const auto& [text, sheets] : cases) EXPECT_EQ(SheetTotalFromText(*ParseDecimal(Expand(text))), sheets) << text;
-    EXPECT_EQ(AddCount(2, 2.5), 4);
-    EXPECT_EQ(AddCount(32767, 0.5), std::nullopt);
-    EXPECT_EQ(AddCount(-32768, -0.5), -32768);
-    EXPECT_EQ(AddCount(0, kInf), std::nullopt);
-    EXPECT_EQ(AddCount(0, std::nan("")), std::nullopt);
+    const std::optional<std::int16_t> sums[] = {AddCount(2, 2.5), AddCount(32767, 0.5), AddCount(-32768, -0.5),
+                                                AddCount(0, kInf), AddCount(0, std::nan(""))};
+    EXPECT_EQ(std::vector(std::begin(sums), std::end(sums)),
+              std::vector<std::optional<std::int16_t>>({4, std::nullopt, -32768, std::nullopt, std::nullopt}));
 }
 
 TEST(NumberRules, CharactersAreCodePoints)
@@ -86,8 +84,7 @@ TEST(NumberRules, CharactersAreCodePoints)
         {"\xE4" "AB", 3},
     };
     for (const auto& [text, count] : cases) EXPECT_EQ(CharCount(text), count) << text;
-    EXPECT_EQ(ByteOffset("1面2", 2), 4u);
-    EXPECT_EQ(ByteOffset("1面2", 99), 5u);
+    EXPECT_EQ(std::pair(ByteOffset("1面2", 2), ByteOffset("1面2", 99)), std::pair(std::size_t{4}, std::size_t{5}));
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #pragma once
 
-// A sheet set up by a short script, so that a test case fits on one line:
-// "f5=2.5" and "c5=" set the face-value and count texts of row 5, "t5" and
-// "u5" tick and untick its fuel mark, "r=50|0|0|x" sets the four result
-// fields, and "calc", "reset", "full" run the calculation and the resets.
-// In texts "_" stands for a blank and "d^n" for the character d n times.
+// A sheet set up by a script, so that a test case fits on one line: "f5=2.5", "c5=" set row 5's face and count
+// texts, "t5" ticks its fuel mark, "r=50|0|0|x" sets the result fields, "calc", "reset", "full" run the
+// operations. In texts "_" stands for a blank and "d^n" for the character d n times.
 
 #include <sstream>
 
@@ -42,7 +40,7 @@ inline void Play(ledger::ReceiptSheet& sheet, const std::string& script)
         else if (word == "reset") ledger::FirstStepReset(sheet);
         else if (word == "full") ledger::FullReset(sheet);
         else if (word[0] == 'f' || word[0] == 'c') sheet.SetText(word[0] == 'f' ? Face(row) : Count(row), value);
-        else if (word[0] == 't' || word[0] == 'u') sheet.SetFuelMark(row, word[0] == 't' ? 1 : 0);
+        else if (word[0] == 't') sheet.SetFuelMark(row, 1);
         std::istringstream fields(value + "|");
         for (const ledger::ResultField field : ledger::kResultFields) {
             if (word.rfind("r=", 0) == 0 && std::getline(fields, text, '|')) sheet.SetResult(field, text);
