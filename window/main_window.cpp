@@ -71,17 +71,13 @@ QPushButton* MakeButton(QWidget* parent, std::string_view caption)
     return button;
 }
 
+// A text the sheet wrote, with its caret: every write leaves nothing selected.
 void ShowText(EntryBox* widget, const ledger::EntryBox& box)
 {
     const QSignalBlocker block(widget);
     const QString text = QString::fromStdString(box.text);
     widget->setText(text);
-    const int start = Utf16Index(text, box.selStart);
-    if (box.selLength > 0) {
-        widget->setSelection(start, Utf16Index(text, box.selStart + box.selLength) - start);
-    } else {
-        widget->setCursorPosition(start);
-    }
+    widget->setCursorPosition(Utf16Index(text, box.selStart));
 }
 
 QString RowName(std::string_view what, int row) { return ToQString(layout::kRowName).arg(row + 1).arg(ToQString(what)); }
