@@ -14,13 +14,12 @@ const std::string kInvalid =
     "系统提示：您的输入有误，所有的输入框内必须全部输入数字，有问题的输入已置零，背景变为粉红色，请检查！";
 const std::string kOutOfRange =
     "系统提示：数值超出计算范围，发票张数须在-32768到32767之间，金额不能过大，本次计算未生效，请检查输入！";
-const std::string kTypicalLine = "相加上次数据，总金额316.5元；共6张；总路费260元；总油费56.5元；";
+constexpr const char* kTypicalLine = "相加上次数据，总金额316.5元；共6张；总路费260元；总油费56.5元；";
 
 // The sheet before, the result fields and previous-totals line after, the outcome (R the result, I invalid input,
 // O out of range) and what it marked: for R the rows counted green, for I the boxes marked pink.
 struct Pass {
-    const char *script, *results;
-    std::string line;
+    const char *script, *results, *line;
     char outcome;
     const char* marked;
 };

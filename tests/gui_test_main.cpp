@@ -11,7 +11,6 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setProperty("desktopPalette", QApplication::palette());  // before the program's own scheme
-    window::DescribeApplication();
     window::InstallLook();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

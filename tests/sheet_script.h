@@ -17,8 +17,8 @@ inline std::string Expand(std::string text)
     for (char& c : text) c = c == '_' ? ' ' : c;
     for (std::size_t at; (at = text.find('^')) != std::string::npos;) {
         const std::size_t end = text.find_first_not_of("0123456789", at + 1);
-        const std::string tail = end == std::string::npos ? "" : text.substr(end);
-        text = text.substr(0, at - 1) + std::string(std::stoul(text.substr(at + 1, end - at - 1)), text[at - 1]) + tail;
+        text = text.substr(0, at - 1) + std::string(std::stoul(text.substr(at + 1, end - at - 1)), text[at - 1]) +
+               text.substr(std::min(end, text.size()));
     }
     return text;
 }

@@ -7,9 +7,8 @@
 namespace ledger {
 namespace {
 
-// Which boxes each write marks is checked box by box with every calculation
-// pass; here, the fields besides them, and what the user did, which the
-// control already shows and the sheet does not mark.
+// The writes to boxes are checked box by box with every calculation pass; here the other fields, and what
+// the user did, which the control already shows and the sheet does not mark.
 TEST(ReceiptSheet, RecordsExactlyTheFieldsWrittenAndKeepsCaretsInside)
 {
     ReceiptSheet sheet;
@@ -37,7 +36,7 @@ TEST(Resets, PutTheRowsBackAndKeepOrClearTheTotals)
 {
     for (const bool full : {false, true}) {
         ReceiptSheet sheet;
-        Play(sheet, "c1=3 f23=56.5 t23 t2 calc f7=abc c9= calc");  // green, pink and ticked rows
+        Play(sheet, "f0=5 c1=3 f23=56.5 t23 t2 calc f7=abc c9= calc");  // edited, green, pink, ticked
         sheet.MirrorBox(Face(1), "2000", 2, 1);
         const std::string line = sheet.PreviousTotals();
         const Message message = full ? FullReset(sheet) : FirstStepReset(sheet);

@@ -1,9 +1,7 @@
 #pragma once
 
-// Drives the real window the way a user does: mouse clicks at the controls'
-// places, keys, and a message presenter that records what would be shown.
-// After every test every control must show exactly what the sheet and the
-// keypad hold.
+// Drives the real window as a user does, and records the messages it would show. After every test every
+// control must show exactly what the sheet and the keypad hold.
 
 #include <QCheckBox>
 #include <QLabel>

@@ -32,7 +32,7 @@ constexpr std::array kLightScheme{
 // Platform themes also give widget classes palettes of their own, which the
 // application palette does not replace; these are the classes it uses.
 constexpr std::array kThemedClasses{"QAbstractButton", "QCheckBox", "QLabel", "QLineEdit", "QMessageBoxLabel",
-                                    "QTextEdit", "QTextControl", "QWidget"};
+                                    "QTextEdit", "QTextControl"};
 
 }  // namespace
 

@@ -12,7 +12,6 @@
 #include "window/message_presenter.h"
 
 class QCheckBox;
-class QFrame;
 class QLabel;
 class QPushButton;
 
