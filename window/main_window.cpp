@@ -100,7 +100,7 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     setWindowTitle(ToQString(layout::kWindowTitle));
     // From a pixmap: QIcon(path) would scan for icon-engine plugins at start-up.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/app_icon.png"))));
-    if (QGuiApplication::platformName() == QStringLiteral("wayland")) {
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
         setMinimumSize(FixedSize());
         resize(FixedSize());
     } else {
