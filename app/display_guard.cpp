@@ -1,6 +1,7 @@
 #include "app/display_guard.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -26,11 +27,12 @@ void Handle(QtMsgType type, const QMessageLogContext& context, const QString& me
         if (!QByteArray(context.category).startsWith("qt.qpa")) previous(type, context, message);
         return;
     }
+    const QByteArray program = QCoreApplication::applicationName().toLocal8Bit();
     const QByteArray display = DisplayName();
     if (display.isEmpty()) {
-        std::fputs("receipt-calculator: no display to open the window on (DISPLAY is not set)\n", stderr);
+        std::fprintf(stderr, "%s: no display to open the window on (DISPLAY is not set)\n", program.constData());
     } else {
-        std::fprintf(stderr, "receipt-calculator: cannot open the display %s\n", display.constData());
+        std::fprintf(stderr, "%s: cannot open the display %s\n", program.constData(), display.constData());
     }
     std::_Exit(EXIT_FAILURE);
 }

@@ -4,7 +4,8 @@ namespace app {
 
 // While it lives, a display that cannot be opened ends the program with one
 // line naming the display and exit code 1, where Qt would abort and dump
-// core. Every other message of the toolkit passes on as usual.
+// core. The platform plugins' own complaints on the way there are dropped;
+// every other message of the toolkit passes on as usual.
 class DisplayGuard {
 public:
     DisplayGuard();
