@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <sstream>
+
 #include "sheet_script.h"
 
 namespace ledger {
@@ -68,7 +72,11 @@ const Pass kPasses[] = {
     {"r=50|3|0|0 c15=40000", "50|3|0|0", "相加上次数据，总金额50元；共3张；", 'O', ""},
 };
 
-bool Listed(const char* list, const std::string& item) { return (" " + std::string(list) + " ").find(" " + item + " ") < 999; }
+bool Listed(const char* list, const std::string& item)
+{
+    std::istringstream words(list);
+    return std::find(std::istream_iterator<std::string>(words), {}, item) != std::istream_iterator<std::string>();
+}
 
 TEST(Calculate, Passes)
 {
@@ -86,7 +94,7 @@ TEST(Calculate, Passes)
         for (int row = 0; row < kRowCount; ++row) {
             EXPECT_FALSE(writes.HasFuelMark(row));
             for (const BoxId box : {Face(row), Count(row)}) {
-                const std::string name = (box.kind == BoxKind::Face ? "f" : "c") + std::to_string(row);
+                const std::string name = std::string(1, box.kind == BoxKind::Face ? 'f' : 'c') += std::to_string(row);
                 const bool grey = kRowDefaults[static_cast<std::size_t>(row)].common && box.kind == BoxKind::Face;
                 const bool pink = pass.outcome != 'R' && Listed(pass.marked, name);
                 const BackColour painted = Listed(pass.marked, std::to_string(row)) ? BackColour::CountedGreen

@@ -3,6 +3,7 @@
 // Drives the real window as a user does, and records the messages it would show. After every test every
 // control must show exactly what the sheet and the keypad hold.
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -35,6 +36,25 @@ protected:
     MainWindow& Window() { return window_; }
     template <typename T = QWidget>
     T* Named(const char* name) { return window_.findChild<T*>(QString::fromUtf8(name)); }
+
+    // Where a control is: a widget's geometry; for a caption, where a screen
+    // reader finds a label with its text, in the window. Empty when neither.
+    QRect Place(const char* name)
+    {
+        if (QWidget* widget = Named(name)) return widget->geometry();
+        const auto& captions = window_.Captions();
+        const auto caption = std::find_if(captions.begin(), captions.end(), [name](const Caption& c) { return c.name == name; });
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&window_);
+        for (int i = 0; caption != captions.end() && i < window->childCount(); ++i) {
+            const QAccessibleInterface* child = window->child(i);
+            const QRect at(window_.mapFromGlobal(child->rect().topLeft()), child->rect().size());
+            if (child->role() == QAccessible::StaticText && child->text(QAccessible::Name) == caption->text.text() &&
+                at == caption->at && window->indexOfChild(child) == i) {
+                return at;
+            }
+        }
+        return {};
+    }
 
     // Clicks what the user would hit at `offset` in `control`, a few pixels
     // in from its left edge unless told.

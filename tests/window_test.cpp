@@ -52,39 +52,38 @@ TEST_F(WindowTest, StartsAsTheLayoutSaysAtAnyScale)
     EXPECT_EQ(std::pair(Window().windowTitle(), Window().size()), std::pair(QStringLiteral("过路费及加油发票计算器"), QSize(794, 534)));
     EXPECT_FALSE(Window().windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
     EXPECT_EQ(layout::Pixels(22) * 10 + layout::Pixels(23), 12);
-    for (const layout::Control& control : layout::kControls) {
+    for (const layout::Control& control : layout::kControls) {  // the lines are drawn, see below
         const layout::Twips& at = control.at;
-        const int width = control.kind == layout::Kind::Line ? 1 : layout::Pixels(at.width);
-        EXPECT_EQ(Named(control.name.data())->geometry(),
-                  QRect(layout::Pixels(at.left), layout::Pixels(at.top), width, layout::Pixels(at.height)));
+        const QRect place(layout::Pixels(at.left), layout::Pixels(at.top), layout::Pixels(at.width), layout::Pixels(at.height));
+        if (control.kind != layout::Kind::Line) {
+            EXPECT_EQ(Place(control.name.data()), place) << control.name;
+        }
     }
-    // Across each line, then down; row 5's face box 30 twips higher, row 14's label narrower.
-    const std::pair<QWidget*, QRect> spots[] = {
-        {Named("RunCommand"), {21, 392, 147, 59}},     {Named("Line2"), {525, 112, 1, 216}},
-        {Window().InputMoney1(2), {588, 98, 68, 24}},  {Window().InputMoney1(3), {61, 128, 68, 24}},
-        {Window().InputMoney1(5), {588, 126, 68, 24}}, {Window().Text1(23), {688, 320, 33, 24}},
-        {Window().C1(7), {490, 154, 15, 36}},          {Named("Label2(14)"), {544, 227, 61, 17}},
-        {Window().Command3(10), {567, 9, 52, 43}},
+    // Across each line, then down; row 5's face box 30 twips higher, row 14's caption narrower.
+    const std::pair<const char*, QRect> spots[] = {
+        {"RunCommand", {21, 392, 147, 59}},     {"InputMoney1(2)", {588, 98, 68, 24}}, {"InputMoney1(3)", {61, 128, 68, 24}},
+        {"InputMoney1(5)", {588, 126, 68, 24}}, {"Text1(23)", {688, 320, 33, 24}},     {"C1(7)", {490, 154, 15, 36}},
+        {"Label2(14)", {544, 227, 61, 17}},     {"Label4(23)", {728, 323, 33, 16}},    {"Command3(10)", {567, 9, 52, 43}},
     };
-    for (const auto& [widget, at] : spots) EXPECT_EQ(widget->geometry(), at) << widget->objectName();
+    for (const auto& [name, at] : spots) EXPECT_EQ(Place(name), at) << name;
     for (int row = 0; row < ledger::kRowCount; ++row) {  // the rest is the sheet's, see Difference()
         EXPECT_TRUE(BaseColour(Window().InputMoney1(row)) == (ledger::kRowDefaults[row].common ? kGrey : kWhite) && Window().C1(row)->text().isEmpty());
     }
-    for (const QLabel* label : Window().findChildren<QLabel*>()) {
-        EXPECT_TRUE(label->palette().color(label->backgroundRole()) == kWhite && label->alignment() & Qt::AlignTop) << label->objectName();
-    }
-    for (const auto& [widget, family, points, bold] :
-         {std::tuple{Named("Label11"), "Receipt Song", 12.0, false}, {Named("RunCommand"), "Receipt Song", 15.75, true},
-          {Window().Command3(3), "Receipt Hei", 21.75, true}, {Named("Command4"), "Receipt Song", 9.0, false}}) {
+    EXPECT_TRUE(Named<QLabel>("Label9")->alignment() & Qt::AlignTop);
+    for (const auto& [widget, family, points, bold] :  // one for each font, the boxes' too
+         {std::tuple{Named("SetBackCommand"), "Receipt Song", 12.0, false}, {Named("RunCommand"), "Receipt Song", 15.75, true},
+          {Window().Command3(3), "Receipt Hei", 21.75, true}, {Named("Command4"), "Receipt Song", 9.0, false},
+          {Window().Text1(3), "Receipt Song", 12.0, true}}) {
         const QFontInfo font(widget->font());
         EXPECT_EQ(std::tuple(font.family(), font.pointSizeF(), font.bold()), std::tuple(QString(family), points, bold));
     }
     const double ratio = Window().devicePixelRatioF();
     EXPECT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
     const QImage shot = Window().grab().toImage();
+    const auto pixel = [&](int x, int y) { return shot.pixelColor(qRound(x * ratio), qRound(y * ratio)); };
     EXPECT_EQ(shot.size(), QSize(qRound(794 * ratio), qRound(534 * ratio)));
-    EXPECT_EQ(std::pair(shot.pixelColor(qRound(490 * ratio), qRound(404 * ratio)), shot.pixelColor(qRound(91 * ratio), 480 * ratio) == kWhite),
-              std::pair(kGreen, false));  // inside Output1, and Frame2's border
+    EXPECT_EQ(std::tuple(pixel(490, 404), pixel(91, 480) == kWhite, pixel(259, 200), pixel(258, 200), pixel(259, 111)),
+              std::tuple(kGreen, false, QColor(Qt::black), kWhite, kWhite));  // in Output1, Frame2's border, Line1
     EXPECT_FALSE(Window().KeypadState().CurrentBox() || Window().Command3(0)->isEnabled() || Window().Command2()->isEnabled());
 }
 
@@ -123,6 +122,7 @@ TEST_F(WindowTest, TypicalPassWithTheMouseAlone)
     // Every character shown, messages too, is in the embedded face it is drawn with.
     QString shown = Window().windowTitle() + ToQString(layout::kOkButton) + Named<QLabel>("Label9")->text();
     for (const QWidget* widget : Window().findChildren<QWidget*>()) shown += widget->property("text").toString();
+    for (const Caption& caption : Window().Captions()) shown += caption.text.text();
     for (const ledger::Message& message : messages_) shown += ToQString(message.title + message.text);
     for (const char* face : {"song-regular", "song-bold", "hei-bold"}) {
         QFile file(QStringLiteral(":/fonts/receipt-%1.otf").arg(QString::fromLatin1(face)));
@@ -154,6 +154,16 @@ TEST_F(WindowTest, ScreenReadersGetWhatIsShown)
                                              {Named("RunCommand"), QAccessible::Name, QStringLiteral("计 算")}}) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(what), text) << widget->objectName();
     }
+    // The captions, which no widget draws: each a label of the window, where it shows.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&Window());
+    const QPoint label2 = Window().mapToGlobal(Place("Label2(14)").center());
+    QAccessibleInterface* caption = window->childAt(label2.x(), label2.y());
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(std::tuple(caption->role(), caption->text(QAccessible::Name), caption->parent(), caption->state().invisible),
+              std::tuple(QAccessible::StaticText, QStringLiteral("面值："), window, false));
+    int captions = 0;
+    for (int i = 0; i < window->childCount(); ++i) captions += window->child(i)->role() == QAccessible::StaticText;
+    EXPECT_EQ(captions, 1 + 9 + 3 * 24);  // Label9, the headings, units and credit line, the rows' three
 }
 
 
@@ -210,16 +220,17 @@ TEST_F(WindowTest, EveryTextReadsOnItsBackgroundAndTheCreditLineShowsWhole)
         Window().InputMoney1(7)->setText(QString::fromLatin1(face));
         Click("RunCommand");
     }
-    QWidget* const controls[] = {Named("Label1"),    Named("Label9"),     Window().InputMoney1(5), Window().InputMoney1(7),
-                                 Window().Text1(2),  Named("Output1"),    Named("RunCommand"),     Window().Command3(3),
-                                 Window().Command3(10), Named("Line1")};
+    const char* const controls[] = {"Label1",    "Label9",    "InputMoney1(5)", "InputMoney1(7)", "Text1(2)",
+                                    "Output1",   "RunCommand", "Command3(3)",   "Command3(10)",   "Label12"};
     const QImage shot = Window().grab().toImage();
-    for (QWidget* control : controls) {
-        const QRect area = control->geometry().translated(control->parentWidget()->mapTo(&Window(), QPoint()));
-        const double contrast = Contrast(shot, control->width() > 1 ? area.adjusted(2, 2, -2, -2) : area.adjusted(-2, 0, 0, 0));
-        std::printf("contrast %-16s %5.1f:1\n", qPrintable(control->objectName()), contrast);
-        EXPECT_GE(contrast, 4.5) << control->objectName();
+    for (const char* control : controls) {
+        const QWidget* widget = Named(control);
+        const QRect area = widget != nullptr ? Place(control).translated(widget->parentWidget()->mapTo(&Window(), QPoint())) : Place(control);
+        const double contrast = Contrast(shot, area.adjusted(2, 2, -2, -2));
+        std::printf("contrast %-16s %5.1f:1\n", control, contrast);
+        EXPECT_GE(contrast, 4.5) << control;
     }
+    EXPECT_GE(Contrast(shot, {258, 150, 2, 1}), 4.5) << "Line1";
     std::set<int> creditRows;  // the credit line's box reaches below the window
     for (int y = layout::Pixels(7770); y < 534; ++y) {
         for (int x = 0; x < 794; ++x) qGray(shot.pixel(x, y)) < 128 && creditRows.insert(y).second;

@@ -6,6 +6,7 @@
 #include "window/identity.h"
 #include "window/light_scheme.h"
 #include "window/qt_text.h"
+#include "window/window_accessible.h"
 
 namespace window {
 
@@ -20,6 +21,7 @@ void InstallLook()
 {
     InstallFonts();
     InstallLightScheme();
+    InstallWindowAccessibility();
 }
 
 }  // namespace window

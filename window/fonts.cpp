@@ -31,8 +31,18 @@ constexpr std::array kEmbeddedFaces{":/fonts/receipt-song-regular.otf", ":/fonts
 void InstallFonts()
 {
     for (const char* face : kEmbeddedFaces) QFontDatabase::addApplicationFont(QString::fromLatin1(face));
+    // The layout's names map to exactly one font that is there: asking for a
+    // family that is missing sends the font matching through a costly search
+    // of the system's fonts (as does QFontDatabase::hasFamily, through the
+    // families' localised names). Windows lists the classic fonts by their
+    // English or by their Chinese names, after its language.
+    const QStringList installed = QFontDatabase::families();
     for (const Family& family : kFamilies) {
-        QFont::insertSubstitutions(ToQString(family.name), {ToQString(family.preferred), ToQString(family.embedded)});
+        QString chosen = ToQString(family.embedded);
+        for (const std::string_view name : {family.preferred, family.name}) {
+            if (installed.contains(ToQString(name), Qt::CaseInsensitive)) chosen = ToQString(name);
+        }
+        QFont::insertSubstitution(ToQString(family.name), chosen);
     }
     QApplication::setFont(MakeFont(layout::Font::Default));
 }
@@ -40,9 +50,13 @@ void InstallFonts()
 QFont MakeFont(layout::Font font)
 {
     const layout::FontStyle& style = layout::StyleOf(font);
-    QFont made(ToQString(style.family));
+    QFont made(QFont::substitute(ToQString(style.family)));
     made.setPointSizeF(style.points);
     made.setBold(style.bold);
+    // Typed text may need characters from the system's fonts. Every other
+    // text is ours, all of it in the faces: no search for fallback fonts.
+    // Set either way, so that a control never inherits the other.
+    made.setStyleStrategy(font == layout::kTypedFont ? QFont::PreferDefault : QFont::NoFontMerging);
     return made;
 }
 

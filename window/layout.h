@@ -50,7 +50,20 @@ inline constexpr std::array kFonts{
 
 constexpr const FontStyle& StyleOf(Font font) { return kFonts[static_cast<std::size_t>(font)]; }
 
-enum class Kind { Label, Button, TextBox, Frame, Line };
+// The font of the entry boxes and result fields: the only one that shows
+// typed text, so the only one that may need characters beyond our own texts.
+inline constexpr Font kTypedFont = Font::Song12Bold;
+
+// The window's font, which its controls inherit unless they name another:
+// the one most of them use.
+inline constexpr Font kWindowFont = Font::Song12Bold;
+
+// A caption is a fixed text and a line a fixed stroke: the window draws both
+// itself, and screen readers find each caption as a label all the same. A
+// label is a text that changes (Label9).
+enum class Kind { Caption, Label, Button, TextBox, Frame, Line };
+
+enum class Align { TopLeft, TopCentre };
 
 struct Control {
     std::string_view name;
@@ -60,39 +73,41 @@ struct Control {
     Font font;
     ledger::BackColour background;  // Standard: the system colour for the kind
     std::string_view accessibleName = {};
+    Align align = Align::TopLeft;  // of a caption's text in its box
 };
 
 using ledger::BackColour;
 
 // Every control outside the receipt grid and the keypad.
 inline constexpr std::array kControls{
-    Control{"Label1", Kind::Label, "第一步：填写发票的面值和数量，后面打勾表示是加油发票，可用底下按钮输入:",
+    Control{"Label1", Kind::Caption, "第一步：填写发票的面值和数量，后面打勾表示是加油发票，可用底下按钮输入:",
             {225, 1080, 9255, 255}, Font::Song12Bold, BackColour::White},
     Control{"Command4", Kind::Button, "重置", {9450, 1000, 750, 330}, Font::Default, BackColour::Standard},
     Control{"Line1", Kind::Line, "", {3885, 1680, 15, 4920 - 1680}, Font::Default, BackColour::Standard},
     Control{"Line2", Kind::Line, "", {7875, 1680, 15, 4920 - 1680}, Font::Default, BackColour::Standard},
-    Control{"Label5", Kind::Label, "第二步：点计算按钮得到计算结果；", {240, 5520, 4140, 255}, Font::Song12Bold,
+    Control{"Label5", Kind::Caption, "第二步：点计算按钮得到计算结果；", {240, 5520, 4140, 255}, Font::Song12Bold,
             BackColour::White},
     Control{"Label9", Kind::Label, "", {4305, 5565, 7365, 225}, Font::Default, BackColour::White},
     Control{"RunCommand", Kind::Button, "计 算", {315, 5880, 2210, 890}, Font::Song1575Bold, BackColour::Standard},
     Control{"SetBackCommand", Kind::Button, "全部重置", {2520, 5880, 2055, 465}, Font::Song12, BackColour::Standard},
     Control{"Command1", Kind::Button, "使用说明", {2520, 6330, 2055, 435}, Font::Song12, BackColour::Standard},
-    Control{"Label6", Kind::Label, "发票金额共：", {4770, 6000, 1575, 255}, Font::Song12Bold, BackColour::White},
+    Control{"Label6", Kind::Caption, "发票金额共：", {4770, 6000, 1575, 255}, Font::Song12Bold, BackColour::White},
     Control{"Output1", Kind::TextBox, "", {6210, 5880, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
             "发票金额共"},
-    Control{"Label7", Kind::Label, "元  发票张数共：", {7650, 6000, 2055, 255}, Font::Song12Bold, BackColour::White},
+    Control{"Label7", Kind::Caption, "元  发票张数共：", {7650, 6000, 2055, 255}, Font::Song12Bold, BackColour::White},
     Control{"Output2", Kind::TextBox, "", {9690, 5880, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
             "发票张数共"},
-    Control{"Label8", Kind::Label, "张", {11130, 6000, 375, 255}, Font::Song12Bold, BackColour::White},
-    Control{"Label12", Kind::Label, "路费总额：", {5040, 6405, 1575, 255}, Font::Song12, BackColour::White},
+    Control{"Label8", Kind::Caption, "张", {11130, 6000, 375, 255}, Font::Song12Bold, BackColour::White},
+    Control{"Label12", Kind::Caption, "路费总额：", {5040, 6405, 1575, 255}, Font::Song12, BackColour::White},
     Control{"Road1", Kind::TextBox, "", {6195, 6300, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
             "路费总额"},
-    Control{"Label11", Kind::Label, "元   加油费总额：", {7665, 6405, 2055, 255}, Font::Song12, BackColour::White},
+    Control{"Label11", Kind::Caption, "元   加油费总额：", {7665, 6405, 2055, 255}, Font::Song12, BackColour::White},
     Control{"O1", Kind::TextBox, "", {9690, 6300, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
             "加油费总额"},
-    Control{"Label10", Kind::Label, "元", {11130, 6380, 375, 360}, Font::Song12, BackColour::White},
+    Control{"Label10", Kind::Caption, "元", {11130, 6380, 375, 360}, Font::Song12, BackColour::White},
     Control{"Frame2", Kind::Frame, "", {1365, 6825, 10245, 870}, Font::Default, BackColour::White},
-    Control{"ReadMeText", Kind::Label, "Power By Nevrik", {210, 7770, 11490, 360}, Font::Default, BackColour::White},
+    Control{"ReadMeText", Kind::Caption, "Power By Nevrik", {210, 7770, 11490, 360}, Font::Default, BackColour::White,
+            {}, Align::TopCentre},
 };
 
 // The result fields, by the sheet's field order.
@@ -116,12 +131,12 @@ struct RowControl {
 };
 
 inline constexpr std::array kRowControls{
-    RowControl{RowPart::Label2, "Label2", Kind::Label, "面值：", {240, 4200, 8160}, 1335, 255, 45, BackColour::White},
+    RowControl{RowPart::Label2, "Label2", Kind::Caption, "面值：", {240, 4200, 8160}, 1335, 255, 45, BackColour::White},
     RowControl{RowPart::InputMoney1, "InputMoney1", Kind::TextBox, "", {915, 4830, 8820}, 1020, 360, 0,
                BackColour::Standard},
-    RowControl{RowPart::Label3, "Label3", Kind::Label, "元", {1920, 5880, 9840}, 375, 330, 45, BackColour::White},
+    RowControl{RowPart::Label3, "Label3", Kind::Caption, "元", {1920, 5880, 9840}, 375, 330, 45, BackColour::White},
     RowControl{RowPart::Text1, "Text1", Kind::TextBox, "", {2400, 6360, 10320}, 495, 360, 0, BackColour::Standard},
-    RowControl{RowPart::Label4, "Label4", Kind::Label, "张", {3000, 6960, 10920}, 495, 240, 45, BackColour::White},
+    RowControl{RowPart::Label4, "Label4", Kind::Caption, "张", {3000, 6960, 10920}, 495, 240, 45, BackColour::White},
 };
 
 // Check boxes: only the box shows, roughly centred on its line.

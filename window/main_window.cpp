@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QIcon>
-#include <QPixmap>
-#include <QLabel>
-#include <QPushButton>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <map>
@@ -15,6 +17,7 @@
 #include "ledger/resets.h"
 #include "window/entry_box.h"
 #include "window/fonts.h"
+#include "window/geometry.h"
 #include "window/layout.h"
 #include "window/qt_text.h"
 #include "window/usage_help.h"
@@ -25,11 +28,6 @@ namespace {
 using ledger::BoxId;
 using ledger::BoxKind;
 using ledger::Message;
-
-QRect PixelRect(const layout::Twips& at)
-{
-    return {layout::Pixels(at.left), layout::Pixels(at.top), layout::Pixels(at.width), layout::Pixels(at.height)};
-}
 
 QColor ToColor(ledger::BackColour colour)
 {
@@ -55,8 +53,7 @@ void FillBackground(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
-// Labels draw their text from the top of their box, as the classic toolkit
-// does: the credit line's box reaches below the window, its text must not.
+// Labels draw their text from the top of their box, as the classic toolkit does.
 QLabel* MakeLabel(QWidget* parent, std::string_view text)
 {
     auto* label = new QLabel(ToQString(text), parent);
@@ -88,13 +85,14 @@ void MainWindow::Place(QWidget* widget, std::string_view name, const layout::Twi
 {
     widget->setObjectName(ToQString(name));
     widget->setGeometry(PixelRect(at));
-    if (font != layout::Font::Default) widget->setFont(fonts_[static_cast<std::size_t>(font)]);
+    if (font != layout::kWindowFont) widget->setFont(fonts_[static_cast<std::size_t>(font)]);
 }
 
 MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowSystemMenuHint),
-      presenter_(std::move(presenter))
+      presenter_(std::move(presenter)),
+      captions_(LayoutCaptions())
 {
     setObjectName(QStringLiteral("C1"));
     setWindowTitle(ToQString(layout::kWindowTitle));
@@ -106,8 +104,10 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     } else {
         setFixedSize(FixedSize());
     }
+    // Set once, before the controls: they inherit both.
     FillBackground(this, ToColor(layout::kWindowBackground));
     for (const layout::FontStyle& style : layout::kFonts) fonts_[static_cast<std::size_t>(style.font)] = MakeFont(style.font);
+    setFont(fonts_[static_cast<std::size_t>(layout::kWindowFont)]);
 
     BuildControls();
     WireEvents();
@@ -130,12 +130,34 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    for (const Caption& caption : captions_) {
+        if (!event->region().intersects(caption.at)) continue;
+        painter.setFont(fonts_[static_cast<std::size_t>(caption.font)]);
+        QPoint at = caption.at.topLeft();
+        if (caption.centred) at.rx() += (caption.at.width() - painter.fontMetrics().horizontalAdvance(caption.text.text())) / 2;
+        painter.setClipRect(caption.at);  // as a label does
+        painter.drawStaticText(at, caption.text);
+    }
+    painter.setClipping(false);
+    for (const layout::Control& control : layout::kControls) {
+        if (control.kind != layout::Kind::Line) continue;
+        QRect line = PixelRect(control.at);
+        line.setWidth(1);  // one pixel, in the text colour
+        painter.fillRect(line, palette().color(QPalette::WindowText));
+    }
+}
+
 void MainWindow::BuildControls()
 {
     std::map<std::string_view, QWidget*> built;
     for (const layout::Control& control : layout::kControls) {
         QWidget* widget = nullptr;
         switch (control.kind) {
+        case layout::Kind::Caption:
+        case layout::Kind::Line: continue;  // drawn by paintEvent
         case layout::Kind::Label: widget = MakeLabel(this, control.text); break;
         case layout::Kind::Button: widget = MakeButton(this, control.text); break;
         case layout::Kind::TextBox: widget = new EntryBox(this); break;
@@ -145,16 +167,13 @@ void MainWindow::BuildControls()
             widget = frame;
             break;
         }
-        case layout::Kind::Line: {
-            widget = new QWidget(this);  // a one-pixel solid line in the text colour
-            FillBackground(widget, widget->palette().color(QPalette::WindowText));
-            break;
-        }
         }
         Place(widget, control.name, control.at, control.font);
-        if (control.background != ledger::BackColour::Standard) {
-            control.kind == layout::Kind::TextBox ? Paint(widget, control.background)
-                                                  : FillBackground(widget, ToColor(control.background));
+        // A white control shows the window's white through it.
+        if (control.kind == layout::Kind::TextBox) {
+            Paint(widget, control.background);
+        } else if (control.background != ledger::BackColour::Standard && control.background != layout::kWindowBackground) {
+            FillBackground(widget, ToColor(control.background));
         }
         if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
         built[control.name] = widget;
@@ -168,9 +187,6 @@ void MainWindow::BuildControls()
     take(setBackCommand_, "SetBackCommand");
     take(command1_, "Command1");
     take(label9_, "Label9");
-    QLabel* credit = nullptr;
-    take(credit, "ReadMeText");
-    credit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     for (const ledger::ResultField field : ledger::kResultFields) {
         EntryBox*& result = results_[static_cast<std::size_t>(field)];
         take(result, layout::kResultControls[static_cast<std::size_t>(field)]);
@@ -188,28 +204,20 @@ void MainWindow::BuildRow(int row)
         return std::string(control) + "(" + std::to_string(row) + ")";
     };
     for (const layout::RowControl& control : layout::kRowControls) {
-        QWidget* widget = nullptr;
-        if (control.kind == layout::Kind::Label) {
-            widget = MakeLabel(this, control.text);
-            FillBackground(widget, ToColor(control.background));
-        } else {
-            const BoxKind kind = control.part == layout::RowPart::InputMoney1 ? BoxKind::Face : BoxKind::Count;
-            auto* box = new EntryBox(this);
-            box->setAccessibleName(RowName(kind == BoxKind::Face ? layout::kFaceBoxName : layout::kCountBoxName, row));
-            ShowText(box, sheet_.Box({kind, row}));
-            // Boxes in the standard colour keep the system's text-box background.
-            if (sheet_.Colour({kind, row}) != ledger::BackColour::Standard) Paint(box, sheet_.Colour({kind, row}));
-            (kind == BoxKind::Face ? faceBoxes_ : countBoxes_)[static_cast<std::size_t>(row)] = box;
-            widget = box;
-        }
-        const std::string objectName = name(control.name);
-        Place(widget, objectName, layout::RowControlAt(control, row), layout::Font::Song12Bold);
+        if (control.kind != layout::Kind::TextBox) continue;  // the captions are drawn by paintEvent
+        const BoxKind kind = control.part == layout::RowPart::InputMoney1 ? BoxKind::Face : BoxKind::Count;
+        auto* box = new EntryBox(this);
+        box->setAccessibleName(RowName(kind == BoxKind::Face ? layout::kFaceBoxName : layout::kCountBoxName, row));
+        ShowText(box, sheet_.Box({kind, row}));
+        // Boxes in the standard colour keep the system's text-box background.
+        if (sheet_.Colour({kind, row}) != ledger::BackColour::Standard) Paint(box, sheet_.Colour({kind, row}));
+        (kind == BoxKind::Face ? faceBoxes_ : countBoxes_)[static_cast<std::size_t>(row)] = box;
+        Place(box, name(control.name), layout::RowControlAt(control, row), layout::Font::Song12Bold);
     }
+    // Only the box itself shows, on the window's white.
     auto* mark = new QCheckBox(this);
-    FillBackground(mark, ToColor(layout::kCheckBoxBackground));
     mark->setAccessibleName(RowName(layout::kFuelMarkName, row));
-    const std::string objectName = name("C1");
-    Place(mark, objectName, layout::CheckBoxAt(row), layout::Font::Default);
+    Place(mark, name("C1"), layout::CheckBoxAt(row), layout::kWindowFont);
     fuelMarks_[static_cast<std::size_t>(row)] = mark;
 }
 

@@ -8,6 +8,7 @@
 #include "entry/keypad.h"
 #include "ledger/message.h"
 #include "ledger/receipt_sheet.h"
+#include "window/captions.h"
 #include "window/layout.h"
 #include "window/message_presenter.h"
 
@@ -36,8 +37,10 @@ public:
     EntryBox* Result(ledger::ResultField field) const { return results_.at(static_cast<std::size_t>(field)); }
     QPushButton* Command3(int key) const { return keys_.at(static_cast<std::size_t>(key)); }
     QPushButton* Command2() const { return backspace_; }
+    const std::vector<Caption>& Captions() const { return captions_; }
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -63,6 +66,7 @@ private:
     ledger::ReceiptSheet sheet_;
     entry::Keypad keypad_;
     MessagePresenter presenter_;
+    std::vector<Caption> captions_;  // drawn by paintEvent
     std::array<QFont, layout::kFonts.size()> fonts_;  // made once, shared by the controls
 
     std::array<EntryBox*, ledger::kRowCount> faceBoxes_{};
