@@ -3,14 +3,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <cstdio>
+#include "app/report.h"
 
 namespace app {
-namespace {
-
-void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
-
-}  // namespace
 
 std::optional<int> HandleCommandLine(int argc, char* argv[])
 {
@@ -27,20 +22,20 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
     const QString program = QCoreApplication::applicationName();
 
     if (!parser.parse(arguments)) {
-        Print(stderr, program + QStringLiteral(": ") + parser.errorText() + QStringLiteral("\n"));
+        ReportError(program + QStringLiteral(": ") + parser.errorText() + QStringLiteral("\n"));
         return 2;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application object Qt does not know the program's file name.
-        Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), program));
+        ReportOutput(parser.helpText().replace(QStringLiteral("<executable_name>"), program));
         return 0;
     }
     if (parser.isSet(version)) {
-        Print(stdout, program + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        ReportOutput(program + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        Print(stderr, program + QStringLiteral(": unexpected argument '") + parser.positionalArguments().first() +
+        ReportError(program + QStringLiteral(": unexpected argument '") + parser.positionalArguments().first() +
                           QStringLiteral("'; try --help\n"));
         return 2;
     }

@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QRawFont>
@@ -131,11 +132,13 @@ TEST_F(WindowTest, TypicalPassWithTheMouseAlone)
         for (const char32_t c : shown.toUcs4()) EXPECT_TRUE(font.supportsCharacter(c)) << face << " U+" << std::hex << +c;
         EXPECT_FALSE(font.supportsCharacter(U'鑫')) << face << " holds more than the texts";
     }
-    EntryBox* box = Window().InputMoney1(1);  // a character beyond them still shows, from the system's fonts
+    // A character beyond them still shows, from the system's fonts, where it has one (Wine has none).
+    const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+    EntryBox* box = Window().InputMoney1(1);
     box->setText(QString());
     const QImage empty = box->grab().toImage();
     box->setText(QStringLiteral("鑫"));
-    EXPECT_NE(box->grab().toImage(), empty);
+    EXPECT_TRUE(box->grab().toImage() != empty || chinese.filter(QStringLiteral("Receipt")).size() == chinese.size());
 }
 
 TEST_F(WindowTest, ScreenReadersGetWhatIsShown)
