@@ -5,7 +5,7 @@ CMAKE_ARGS ?=
 
 RELEASE   := $(BUILD)-release
 
-.PHONY: all deps release test test-plain test-sanitize test-package package screenshot run bench clean \
+.PHONY: all deps release test test-plain test-sanitize test-package test-fuzz fuzz package screenshot run bench clean \
         windows-deps windows-build windows test-windows screenshot-windows
 
 all: test
@@ -13,9 +13,10 @@ all: test
 deps:
 	@tools/install-packages
 
-# Build everything and run every test through ctest, check the package, then
-# run every test again with AddressSanitizer and UndefinedBehaviorSanitizer.
-test: test-plain test-package test-sanitize
+# Build everything and run every test through ctest, check the package, run
+# every test again with AddressSanitizer and UndefinedBehaviorSanitizer, then
+# let the fuzzer drive the random user for a few seconds.
+test: test-plain test-package test-sanitize test-fuzz
 
 test-plain: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
@@ -30,6 +31,25 @@ test-sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 1200
+
+# The random user as a libFuzzer target (clang, ASan, UBSan): from the
+# committed seeds, then fresh inputs for FUZZ_SECONDS. A failing input is kept
+# in $(FUZZ)/ and printed; `make fuzz` runs longer and keeps its corpus.
+FUZZ          := $(BUILD)-fuzz
+FUZZ_SECONDS  ?= 20
+FUZZ_CORPUS   ?= $(FUZZ)/scratch-corpus
+FUZZ_OPTIONS  := -max_len=512 -len_control=0 -detect_leaks=0 -print_final_stats=1 -artifact_prefix=$(FUZZ)/
+test-fuzz: deps
+	cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRECEIPTS_FUZZ=ON $(CMAKE_ARGS)
+	cmake --build $(FUZZ) -j $(JOBS)
+	rm -rf $(FUZZ)/scratch-corpus && mkdir -p $(FUZZ_CORPUS)
+	ASAN_OPTIONS=quarantine_size_mb=16:malloc_context_size=5 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  $(FUZZ)/fuzz/random_user_fuzzer $(FUZZ_CORPUS) fuzz/seeds -max_total_time=$(FUZZ_SECONDS) $(FUZZ_OPTIONS)
+
+fuzz:  # an hour unless FUZZ_SECONDS is given
+	$(MAKE) test-fuzz FUZZ_SECONDS=$(if $(filter command line environment,$(origin FUZZ_SECONDS)),$(FUZZ_SECONDS),3600) \
+	  FUZZ_CORPUS=$(FUZZ)/corpus
 
 # Release builds take Debian's hardening flags (stack protector, fortify,
 # relro, now), as a distribution's build of the package would.
@@ -102,4 +122,4 @@ screenshot-windows: windows
 	packaging/windows/check-dist $(WINDOWS)/dist docs/screenshot.png docs/screenshot-windows.png
 
 clean:
-	rm -rf $(BUILD) $(RELEASE) $(SANITIZE) $(WINDOWS)
+	rm -rf $(BUILD) $(RELEASE) $(SANITIZE) $(FUZZ) $(WINDOWS)

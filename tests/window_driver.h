@@ -5,22 +5,16 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include "ledger/characters.h"
-#include "window/entry_box.h"
-#include "window/main_window.h"
-#include "window/qt_text.h"
+#include "window_difference.h"
 
 inline std::ostream& operator<<(std::ostream& out, const QString& text) { return out << '"' << text.toStdString() << '"'; }
 
 namespace window {
-
-inline QColor BaseColour(const QWidget* widget) { return widget->palette().color(QPalette::Base); }
 
 class WindowDriver : public ::testing::Test {
 protected:
@@ -68,37 +62,7 @@ protected:
     void Click(const char* name) { Click(Named(name), {10, 10}); }
     void ClickKey(int key) { Click(key == 11 ? window_.Command2() : window_.Command3(key), {10, 10}); }
 
-    // The first control that shows something else than the sheet and the keypad hold; "" when none.
-    std::string Difference()
-    {
-        const ledger::ReceiptSheet& sheet = window_.Sheet();
-        for (int row = 0; row < ledger::kRowCount; ++row) {
-            for (EntryBox* box : {window_.InputMoney1(row), window_.Text1(row)}) {
-                const ledger::BoxId id{box == window_.Text1(row) ? ledger::BoxKind::Count : ledger::BoxKind::Face, row};
-                const ledger::EntryBox& model = sheet.Box(id);
-                const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
-                const std::size_t first = CharIndex(box->text(), start);
-                const std::uint32_t bgr = ledger::Bgr(sheet.Colour(id));
-                if (box->text().toStdString() != model.text || first != model.selStart ||
-                    CharIndex(box->text(), start + box->selectionLength()) - first != model.selLength ||
-                    model.selStart + model.selLength > ledger::CharCount(model.text) ||
-                    BaseColour(box) != QColor(ledger::Red(bgr), ledger::Green(bgr), ledger::Blue(bgr))) {
-                    return box->objectName().toStdString();
-                }
-            }
-            if (window_.C1(row)->isChecked() != (sheet.FuelMark(row) == 1)) return "C1";
-        }
-        for (const ledger::ResultField field : ledger::kResultFields) {
-            if (window_.Result(field)->text().toStdString() != sheet.Result(field)) return "a result field";
-        }
-        if (Named<QLabel>("Label9")->text().toStdString() != sheet.PreviousTotals()) return "Label9";
-        const entry::Keypad& keypad = window_.KeypadState();
-        for (int key = 0; key < entry::kKeyCount; ++key) {
-            const bool allowed = key == entry::kPointKey ? keypad.NowP() < entry::kNoBox : keypad.CurrentBox().has_value();
-            if (window_.Command3(key)->isEnabled() != keypad.KeyEnabled(key) || keypad.KeyEnabled(key) != allowed) return "a key";
-        }
-        return window_.Command2()->isEnabled() != keypad.BackspaceEnabled() ? "Command2" : "";
-    }
+    std::string Difference() const { return window::Difference(window_); }
 
     std::vector<ledger::Message> messages_;
     MainWindow window_{[this](QWidget*, const ledger::Message& message) { messages_.push_back(message); }};
