@@ -53,6 +53,9 @@ TEST_F(WindowTest, StartsAsTheLayoutSaysAtAnyScale)
 {
     EXPECT_EQ(std::pair(Window().windowTitle(), Window().size()), std::pair(QStringLiteral("过路费及加油发票计算器"), QSize(794, 534)));
     EXPECT_FALSE(Window().windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+    const QImage icon = Window().windowIcon().pixmap(32).toImage();  // a blue rounded square, white inside
+    EXPECT_EQ(std::tuple(icon.pixelColor(3, 16), icon.pixelColor(0, 0).alpha(), icon.pixelColor(12, 7)),
+              std::tuple(QColor(29, 95, 191), 0, QColor(Qt::white)));
     EXPECT_EQ(layout::Pixels(22) * 10 + layout::Pixels(23), 12);
     for (const layout::Control& control : layout::kControls) {  // the lines are drawn, see below
         const layout::Twips& at = control.at;

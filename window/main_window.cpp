@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -35,9 +36,12 @@ QColor ToColor(ledger::BackColour colour)
     return {ledger::Red(bgr), ledger::Green(bgr), ledger::Blue(bgr)};
 }
 
-// The background of a text box.
+// The background of a text box. A calculation paints every box, mostly in
+// the colour it has; a new palette costs a widget a good deal, so only a new
+// colour gets one.
 void Paint(QWidget* widget, ledger::BackColour colour)
 {
+    if (widget->palette().color(QPalette::Base) == ToColor(colour)) return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, ToColor(colour));
     widget->setPalette(palette);
@@ -96,8 +100,10 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
 {
     setObjectName(QStringLiteral("C1"));
     setWindowTitle(ToQString(layout::kWindowTitle));
-    // From a pixmap: QIcon(path) would scan for icon-engine plugins at start-up.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/app_icon.png"))));
+    // From raw pixels, read in place: QIcon(path) would scan for icon-engine
+    // plugins at start-up, and decoding a PNG for image-format plugins.
+    const QResource icon(QStringLiteral(":/icons/app_icon.rgba"));
+    setWindowIcon(QIcon(QPixmap::fromImage(QImage(icon.data(), 32, 32, QImage::Format_RGBA8888))));
     if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
         setMinimumSize(FixedSize());
         resize(FixedSize());
