@@ -1,7 +1,8 @@
 #include "window/application.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
+#include "window/box_frame_style.h"
 #include "window/fonts.h"
 #include "window/identity.h"
 #include "window/light_scheme.h"
@@ -19,6 +20,7 @@ void DescribeApplication()
 
 void InstallLook()
 {
+    QApplication::setStyle(new BoxFrameStyle);  // before the scheme, which it would otherwise replace
     InstallFonts();
     InstallLightScheme();
     InstallWindowAccessibility();
