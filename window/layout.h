@@ -127,22 +127,19 @@ struct RowControl {
     int width;
     int height;
     int topOffset;  // below the line top
-    ledger::BackColour background;  // the entry boxes take theirs from the sheet
 };
 
 inline constexpr std::array kRowControls{
-    RowControl{RowPart::Label2, "Label2", Kind::Caption, "面值：", {240, 4200, 8160}, 1335, 255, 45, BackColour::White},
-    RowControl{RowPart::InputMoney1, "InputMoney1", Kind::TextBox, "", {915, 4830, 8820}, 1020, 360, 0,
-               BackColour::Standard},
-    RowControl{RowPart::Label3, "Label3", Kind::Caption, "元", {1920, 5880, 9840}, 375, 330, 45, BackColour::White},
-    RowControl{RowPart::Text1, "Text1", Kind::TextBox, "", {2400, 6360, 10320}, 495, 360, 0, BackColour::Standard},
-    RowControl{RowPart::Label4, "Label4", Kind::Caption, "张", {3000, 6960, 10920}, 495, 240, 45, BackColour::White},
+    RowControl{RowPart::Label2, "Label2", Kind::Caption, "面值：", {240, 4200, 8160}, 1335, 255, 45},
+    RowControl{RowPart::InputMoney1, "InputMoney1", Kind::TextBox, "", {915, 4830, 8820}, 1020, 360, 0},
+    RowControl{RowPart::Label3, "Label3", Kind::Caption, "元", {1920, 5880, 9840}, 375, 330, 45},
+    RowControl{RowPart::Text1, "Text1", Kind::TextBox, "", {2400, 6360, 10320}, 495, 360, 0},
+    RowControl{RowPart::Label4, "Label4", Kind::Caption, "张", {3000, 6960, 10920}, 495, 240, 45},
 };
 
 // Check boxes: only the box shows, roughly centred on its line.
 inline constexpr std::array kCheckBoxLeft{3360, 7350, 11340};
 inline constexpr int kCheckBoxWidth = 225;
-inline constexpr ledger::BackColour kCheckBoxBackground = ledger::BackColour::White;
 struct TopHeight {
     int top;
     int height;
