@@ -10,6 +10,7 @@
 #include <cmath>
 #include <set>
 
+#include "window/fonts.h"
 #include "window/layout.h"
 #include "window/message_presenter.h"
 #include "window/qt_text.h"
@@ -47,6 +48,14 @@ TEST(QtText, CaretsCountCharactersNotUtf16Units)
     const QString text = QStringLiteral("二😀\xD83D");  // ends in a lone high surrogate
     EXPECT_EQ(std::tuple(Utf16Index(text, 2), Utf16Index(text, 9), CharIndex(text, 3), Utf16Index(text.left(3), 2)),
               std::tuple(3, 4, std::size_t{2}, 3));
+}
+
+TEST(Fonts, TheClassicWindowsFontsWinWhereInstalled)
+{
+    const QStringList chinese{"Noto Sans CJK SC", "宋体", "SimHei"}, english{"simsun"}, none{"Receipt Song"};
+    EXPECT_EQ(QStringList({ChosenFamily("宋体", chinese), ChosenFamily("黑体", chinese), ChosenFamily("宋体", english),
+                           ChosenFamily("黑体", none), ChosenFamily("Arial", none)}),
+              QStringList({"宋体", "SimHei", "SimSun", "Receipt Hei", "Arial"}));
 }
 
 TEST_F(WindowTest, StartsAsTheLayoutSaysAtAnyScale)

@@ -28,21 +28,28 @@ constexpr std::array kEmbeddedFaces{":/fonts/receipt-song-regular.otf", ":/fonts
 
 }  // namespace
 
+QString ChosenFamily(std::string_view layoutFamily, const QStringList& installed)
+{
+    for (const Family& family : kFamilies) {
+        if (family.name != layoutFamily) continue;
+        for (const std::string_view name : {family.preferred, family.name}) {
+            if (installed.contains(ToQString(name), Qt::CaseInsensitive)) return ToQString(name);
+        }
+        return ToQString(family.embedded);
+    }
+    return ToQString(layoutFamily);
+}
+
 void InstallFonts()
 {
     for (const char* face : kEmbeddedFaces) QFontDatabase::addApplicationFont(QString::fromLatin1(face));
     // The layout's names map to exactly one font that is there: asking for a
     // family that is missing sends the font matching through a costly search
     // of the system's fonts (as does QFontDatabase::hasFamily, through the
-    // families' localised names). Windows lists the classic fonts by their
-    // English or by their Chinese names, after its language.
+    // families' localised names).
     const QStringList installed = QFontDatabase::families();
     for (const Family& family : kFamilies) {
-        QString chosen = ToQString(family.embedded);
-        for (const std::string_view name : {family.preferred, family.name}) {
-            if (installed.contains(ToQString(name), Qt::CaseInsensitive)) chosen = ToQString(name);
-        }
-        QFont::insertSubstitution(ToQString(family.name), chosen);
+        QFont::insertSubstitution(ToQString(family.name), ChosenFamily(family.name, installed));
     }
     QApplication::setFont(MakeFont(layout::Font::Default));
 }
