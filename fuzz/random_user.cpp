@@ -71,7 +71,7 @@ void Check(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::
     const bool success = message.title == "计算结果",
                outOfRange = message.text.find("超出计算范围") != std::string::npos;
     std::int64_t totals[4];  // in cents, by result field: money, sheets, toll, fuel
-    bool simple = true, invalid = false;
+    bool simple = true, invalid = false;  // simple: every total so far read exactly
     for (const ResultField field : ledger::kResultFields) {
         const std::string repaired = IsNumber(before.Result(field)) ? before.Result(field) : "0";
         if (!success && after.Result(field) != repaired) Fail("a failed calculation changed a total");
@@ -79,6 +79,7 @@ void Check(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::
         simple = simple && cents && (field != ResultField::Output2 || *cents % 100 == 0);
         totals[static_cast<int>(field)] = cents.value_or(0);
     }
+    const bool balanced = simple && totals[0] == totals[2] + totals[3];  // money was toll + fuel
     for (int row = 0; row < ledger::kRowCount; ++row) {
         for (const BoxKind kind : {BoxKind::Face, BoxKind::Count}) {
             const std::string& text = after.Text({kind, row});
@@ -87,7 +88,7 @@ void Check(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::
     }
     const auto micros = [&after](ResultField field) { return Scaled(after.Result(field), 6, 12, true); };
     const auto money = micros(ResultField::Output1), toll = micros(ResultField::Road1), fuel = micros(ResultField::O1);
-    if (success && totals[0] == totals[2] + totals[3] && money && toll && fuel &&
+    if (success && balanced && money && toll && fuel &&
         std::abs(*money - *toll - *fuel) > 1e4) {
         Fail("money is not toll + fuel to the cent");
     }

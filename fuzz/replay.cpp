@@ -1,4 +1,5 @@
-// The random user without libFuzzer, for ctest under any compiler: the seed files in the folders given, then
+// The random user without libFuzzer, for ctest under any compiler: the seed files in the folders given (or the
+// files given, to play back what the fuzzer found), then
 // RANDOM_USER_INPUTS inputs (200 unless told) of random steps from a fixed seed, the same every run.
 #include <chrono>
 #include <cstdint>
@@ -18,11 +19,16 @@ int main(int argc, char* argv[])
 {
     LLVMFuzzerInitialize(&argc, &argv);
     std::vector<std::vector<std::uint8_t>> inputs;
-    for (int i = 1; i < argc; ++i) {
-        for (const auto& seed : std::filesystem::directory_iterator(argv[i])) {
-            std::ifstream file(seed.path(), std::ios::binary);
-            inputs.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    const auto read = [&inputs](const std::filesystem::path& path) {
+        std::ifstream file(path, std::ios::binary);
+        inputs.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    };
+    for (int i = 1; i < argc; ++i) {  // seed folders, or single inputs
+        if (!std::filesystem::is_directory(argv[i])) {
+            read(argv[i]);
+            continue;
         }
+        for (const auto& seed : std::filesystem::directory_iterator(argv[i])) read(seed.path());
     }
     std::mt19937 random(20261207);
     for (int n = std::getenv("RANDOM_USER_INPUTS") ? std::atoi(std::getenv("RANDOM_USER_INPUTS")) : 200; n > 0; --n) {
