@@ -9,12 +9,14 @@ namespace window {
 void BoxFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                   const QWidget* widget) const
 {
+    // Fusion draws a panel from nothing but these. Native themes (Windows),
+    // and styles that animate their frames, draw differently into a pixmap.
     const auto* panel = qstyleoption_cast<const QStyleOptionFrame*>(option);
-    if (element != PE_PanelLineEdit || panel == nullptr || painter->device() == nullptr) {
+    if (element != PE_PanelLineEdit || panel == nullptr ||
+        baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    // Everything the styles draw a panel from.
     const qreal ratio = painter->device()->devicePixelRatio();
     QString key = QStringLiteral("box panel %1x%2@%3 %4 %5 %6")
                       .arg(panel->rect.width())
