@@ -46,6 +46,7 @@ TEST(NumberRules, TwoPlaceAndCountValues)
         EXPECT_FALSE((twoPlace == 0 && std::signbit(TwoPlaceValue(number))) || (count == 0 && std::signbit(CountValue(number))))
             << text << " gives -0";
     }
+    EXPECT_EQ(CountValue(*ParseDecimal("0." + std::string(400, '0') + "1")), 0.0);  // below the range of a double
     EXPECT_EQ(AmountText(1234.5), "1234.5");
     std::setlocale(LC_NUMERIC, "C");
 }

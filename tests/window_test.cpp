@@ -99,6 +99,9 @@ TEST_F(WindowTest, StartsAsTheLayoutSaysAtAnyScale)
     EXPECT_EQ(std::tuple(pixel(490, 404), pixel(91, 480) == kWhite, pixel(259, 200), pixel(258, 200), pixel(259, 111)),
               std::tuple(kGreen, false, QColor(Qt::black), kWhite, kWhite));  // in Output1, Frame2's border, Line1
     EXPECT_FALSE(Window().KeypadState().CurrentBox() || Window().Command3(0)->isEnabled() || Window().Command2()->isEnabled());
+    QInputMethodQueryEvent query(Qt::ImEnabled);  // as the platform asks: digits go straight in, past any input method
+    QApplication::sendEvent(Window().Text1(0), &query);
+    EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
 }
 
 // Every character the window and its messages show is in each embedded face. (The typical pass by clicks is a

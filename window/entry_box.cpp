@@ -9,7 +9,13 @@ namespace window {
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(std::numeric_limits<int>::max());
-    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+// Qt 6's line edit answers the platform's input method from its own enabled
+// state, whatever the widget attribute says: the box answers itself.
+QVariant EntryBox::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    return query == Qt::ImEnabled ? QVariant(false) : QLineEdit::inputMethodQuery(query);
 }
 
 void EntryBox::mousePressEvent(QMouseEvent* event)

@@ -13,6 +13,8 @@ class EntryBox : public QLineEdit {
 public:
     explicit EntryBox(QWidget* parent = nullptr);
 
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 signals:
     void clicked();
 
