@@ -4,10 +4,13 @@
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QRawFont>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 
 #include <cmath>
+#include <memory>
 #include <set>
 
 #include "window/fonts.h"
@@ -56,6 +59,22 @@ TEST(Fonts, TheClassicWindowsFontsWinWhereInstalled)
     EXPECT_EQ(QStringList({ChosenFamily("宋体", chinese), ChosenFamily("黑体", chinese), ChosenFamily("宋体", english),
                            ChosenFamily("黑体", none), ChosenFamily("Arial", none)}),
               QStringList({"宋体", "SimHei", "SimSun", "Receipt Hei", "Arial"}));
+}
+
+// The program's scheme is Qt's standard light one (Fusion's on a light desktop), but for disabled text dark
+// enough to read on the button face and the bevels of disabled keys kept as they are enabled.
+TEST(LightScheme, IsTheStandardOneWithReadableDisabledText)
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette standard = fusion->standardPalette(), ours = QApplication::palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = QPalette::ColorRole(role);
+        if (r == QPalette::NoRole || r == QPalette::PlaceholderText) continue;
+        const bool text = r == QPalette::WindowText || r == QPalette::Text || r == QPalette::ButtonText;
+        const QColor disabled = text ? QColor(0x666666) : r == QPalette::Dark || r == QPalette::Shadow ? ours.color(r) : standard.color(QPalette::Disabled, r);
+        EXPECT_EQ(std::pair(ours.color(QPalette::Active, r).rgba(), ours.color(QPalette::Disabled, r).rgba()),
+                  std::pair(standard.color(QPalette::Active, r).rgba(), disabled.rgba())) << role;
+    }
 }
 
 TEST_F(WindowTest, StartsAsTheLayoutSaysAtAnyScale)
@@ -125,13 +144,14 @@ TEST_F(WindowTest, EveryTextShownIsInTheEmbeddedFaces)
         for (const char32_t c : shown.toUcs4()) EXPECT_TRUE(font.supportsCharacter(c)) << face << " U+" << std::hex << +c;
         EXPECT_FALSE(font.supportsCharacter(U'鑫')) << face << " holds more than the texts";
     }
-    // A character beyond them still shows, from the system's fonts, where it has one (Wine has none).
+    // A character typed beyond them still shows, from the system's fonts, where it has one (Wine has none):
+    // it is not drawn as the missing-character box a character no font has gets.
     const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
     EntryBox* box = Window().InputMoney1(1);
-    box->setText(QString());
-    const QImage empty = box->grab().toImage();
+    box->setText(QString(QChar(0xE000)));
+    const QImage missing = box->grab().toImage();
     box->setText(QStringLiteral("鑫"));
-    EXPECT_TRUE(box->grab().toImage() != empty || chinese.filter(QStringLiteral("Receipt")).size() == chinese.size());
+    EXPECT_TRUE(box->grab().toImage() != missing || chinese.filter(QStringLiteral("Receipt")).size() == chinese.size());
 }
 
 TEST_F(WindowTest, ScreenReadersGetWhatIsShown)

@@ -105,8 +105,7 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     const QResource icon(QStringLiteral(":/icons/app_icon.rgba"));
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(icon.data(), 32, 32, QImage::Format_RGBA8888))));
     if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
-        setMinimumSize(FixedSize());
-        resize(FixedSize());
+        setMinimumSize(FixedSize());  // and resizeEvent keeps it at that size in the normal state
     } else {
         setFixedSize(FixedSize());
     }
