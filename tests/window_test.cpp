@@ -186,6 +186,9 @@ TEST_F(WindowTest, ScreenReadersGetWhatIsShown)
     drawn.sort();
     read.sort();
     EXPECT_EQ(read.join('|').toStdString(), drawn.join('|').toStdString());
+    MainWindow hidden;  // whose captions are there but not shown
+    QAccessibleInterface* unshown = QAccessible::queryAccessibleInterface(&hidden);
+    EXPECT_TRUE(unshown->child(unshown->childCount() - 1)->state().invisible);
 }
 
 TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder)
