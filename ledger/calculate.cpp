@@ -99,7 +99,6 @@ Message WriteTotals(ReceiptSheet& sheet, const Totals& totals)
     std::string toll = AmountText(totals.toll);
     std::string fuel = AmountText(totals.fuel);
     std::string text;
-    text.reserve(512);
     text.append(texts::kResultOpening)
         .append(money)
         .append(texts::kResultTollPart)
