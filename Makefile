@@ -112,7 +112,7 @@ windows: windows-build
 # installer checked as a user meets them.
 test-windows: windows
 	rm -rf $(WINE_PREFIX) $(WINE_PREFIX).lock
-	qt=$$(tools/build-windows-qt); \
+	qt=$$(tools/build-windows-qt); tools/with-wine $(WINE_PREFIX) --start; \
 	tools/with-xvfb ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS) --timeout 600; status=$$?; \
 	tools/with-wine $(WINE_PREFIX) --stop; rm -rf $(WINE_PREFIX) $(WINE_PREFIX).lock; exit $$status
 	packaging/windows/check-dist $(WINDOWS)/dist docs/screenshot.png

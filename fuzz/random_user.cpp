@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTest>
 
 #include <algorithm>
@@ -70,7 +71,7 @@ void Check(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::
 {
     const bool success = message.title == "计算结果",
                outOfRange = message.text.find("超出计算范围") != std::string::npos;
-    std::int64_t totals[4];  // in cents, by result field: money, sheets, toll, fuel
+    std::int64_t totals[4];               // in cents, by result field: money, sheets, toll, fuel
     bool simple = true, invalid = false;  // simple: every total so far read exactly
     for (const ResultField field : ledger::kResultFields) {
         const std::string repaired = IsNumber(before.Result(field)) ? before.Result(field) : "0";
@@ -88,8 +89,7 @@ void Check(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::
     }
     const auto micros = [&after](ResultField field) { return Scaled(after.Result(field), 6, 12, true); };
     const auto money = micros(ResultField::Output1), toll = micros(ResultField::Road1), fuel = micros(ResultField::O1);
-    if (success && balanced && money && toll && fuel &&
-        std::abs(*money - *toll - *fuel) > 1e4) {
+    if (success && balanced && money && toll && fuel && std::abs(*money - *toll - *fuel) > 1e4) {
         Fail("money is not toll + fuel to the cent");
     }
     const auto inRange = [&totals] { return totals[1] >= -3276800 && totals[1] <= 3276700; };
@@ -268,7 +268,7 @@ extern "C" std::size_t RandomUserSteps()
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (QSysInfo::kernelType() != QLatin1String("winnt")) qputenv("QT_QPA_PLATFORM", "offscreen");  // Windows: its own
     new QApplication(*argc, *argv);  // for the life of the process
     window::DescribeApplication();
     window::InstallLook();

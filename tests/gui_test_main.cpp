@@ -1,6 +1,8 @@
-// GoogleTest in a QApplication with the program's look, offscreen unless a platform is given.
+// GoogleTest in a QApplication with the program's look, offscreen unless a platform is given; on Windows always
+// in the windows platform, the only one the Windows build carries.
 #include <QApplication>
 #include <QPalette>
+#include <QSysInfo>
 
 #include <gtest/gtest.h>
 
@@ -8,7 +10,9 @@
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && QSysInfo::kernelType() != QLatin1String("winnt")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     app.setProperty("desktopPalette", QApplication::palette());  // before the program's own scheme
     window::InstallLook();
