@@ -4,25 +4,34 @@
 #include "window/qt_text.h"
 
 namespace window {
+namespace {
+
+QStaticText Shown(std::string_view text)
+{
+    QStaticText shown(ToQString(text));
+    shown.setTextFormat(Qt::PlainText);
+    return shown;
+}
+
+}  // namespace
 
 std::vector<Caption> LayoutCaptions()
 {
     std::vector<Caption> captions;
-    const auto add = [&captions](QString name, std::string_view text, const layout::Twips& at, layout::Font font,
-                                 layout::Align align) {
-        QStaticText shown(ToQString(text));
-        shown.setTextFormat(Qt::PlainText);
-        captions.push_back({std::move(name), std::move(shown), PixelRect(at), font, align == layout::Align::TopCentre});
-    };
     for (const layout::Control& control : layout::kControls) {
-        if (control.kind == layout::Kind::Caption)
-            add(ToQString(control.name), control.text, control.at, control.font, control.align);
+        if (control.kind != layout::Kind::Caption) continue;
+        captions.push_back({ToQString(control.name), Shown(control.text), PixelRect(control.at), control.font,
+                            control.align == layout::Align::TopCentre});
     }
+    // One text for each row caption, shared by the rows' copies: it is laid out once.
+    std::vector<QStaticText> rowTexts;
+    for (const layout::RowControl& control : layout::kRowControls) rowTexts.push_back(Shown(control.text));
     for (int row = 0; row < ledger::kRowCount; ++row) {
-        for (const layout::RowControl& control : layout::kRowControls) {
+        for (std::size_t i = 0; i < std::size(layout::kRowControls); ++i) {
+            const layout::RowControl& control = layout::kRowControls[i];
             if (control.kind != layout::Kind::Caption) continue;
-            add(QStringLiteral("%1(%2)").arg(ToQString(control.name)).arg(row), control.text,
-                layout::RowControlAt(control, row), layout::Font::Song12Bold, layout::Align::TopLeft);
+            captions.push_back({QStringLiteral("%1(%2)").arg(ToQString(control.name)).arg(row), rowTexts[i],
+                                PixelRect(layout::RowControlAt(control, row)), layout::Font::Song12Bold, false});
         }
     }
     return captions;
