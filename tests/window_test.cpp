@@ -81,6 +81,7 @@ TEST_F(WindowTest, StartsAsTheLayoutSaysAtAnyScale)
 {
     EXPECT_EQ(std::pair(Window().windowTitle(), Window().size()), std::pair(QStringLiteral("过路费及加油发票计算器"), QSize(794, 534)));
     EXPECT_FALSE(Window().windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(Window().maximumSize(), QSize(794, 534));  // and the window manager offers no resizing
     const QImage icon = Window().windowIcon().pixmap(32).toImage();  // a blue rounded square, white inside
     EXPECT_EQ(std::tuple(icon.pixelColor(3, 16), icon.pixelColor(0, 0).alpha(), icon.pixelColor(12, 7)),
               std::tuple(QColor(29, 95, 191), 0, QColor(Qt::white)));
@@ -99,6 +100,7 @@ TEST_F(WindowTest, StartsAsTheLayoutSaysAtAnyScale)
         {"Label2(14)", {544, 227, 61, 17}},     {"Label4(23)", {728, 323, 33, 16}},    {"Command3(10)", {567, 9, 52, 43}},
     };
     for (const auto& [name, at] : spots) EXPECT_EQ(Place(name), at) << name;
+    EXPECT_EQ(Window().Captions().size(), std::size_t{9 + 3 * 24});  // the headings and units, then each row's three
     for (int row = 0; row < ledger::kRowCount; ++row) {  // the rest is the sheet's, see Difference()
         EXPECT_TRUE(BaseColour(Window().InputMoney1(row)) == (ledger::kRowDefaults[row].common ? kGrey : kWhite) && Window().C1(row)->text().isEmpty());
     }
@@ -167,7 +169,8 @@ TEST_F(WindowTest, ScreenReadersGetWhatIsShown)
                                              {Window().C1(2), QAccessible::Name, QStringLiteral("第3行 加油发票")},
                                              {Named("Output1"), QAccessible::Name, QStringLiteral("发票金额共")},
                                              {Named("Output1"), QAccessible::Value, QStringLiteral("1200")},
-                                             {Named("RunCommand"), QAccessible::Name, QStringLiteral("计 算")}}) {
+                                             {Named("RunCommand"), QAccessible::Name, QStringLiteral("计 算")},
+                                             {Window().Command3(10), QAccessible::Description, QStringLiteral("小数点")}}) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(what), text) << widget->objectName();
     }
     // The captions, which no widget draws: each a label of the window, with its text, where it shows.

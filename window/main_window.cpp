@@ -47,6 +47,15 @@ void Paint(QWidget* widget, ledger::BackColour colour)
     widget->setPalette(palette);
 }
 
+// A box's selection, or its caret, in characters: start and length.
+std::pair<std::size_t, std::size_t> Selection(const EntryBox& box)
+{
+    const QString text = box.text();
+    const int start = box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
+    const std::size_t first = CharIndex(text, start);
+    return {first, CharIndex(text, start + box.selectionLength()) - first};
+}
+
 // The background of anything else: a label, check box, frame, line or the window.
 void FillBackground(QWidget* widget, const QColor& colour)
 {
@@ -353,18 +362,14 @@ void MainWindow::ShowKeys()
 
 void MainWindow::MirrorBox(BoxId id)
 {
-    sheet_.MirrorBox(id, BoxWidget(id)->text().toStdString(), 0, 0);
-    MirrorSelection(id);
+    const auto [start, length] = Selection(*BoxWidget(id));
+    sheet_.MirrorBox(id, BoxWidget(id)->text().toStdString(), start, length);
 }
 
 void MainWindow::MirrorSelection(BoxId id)
 {
-    const EntryBox* box = BoxWidget(id);
-    const QString text = box->text();
-    const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
-    const int end = box->hasSelectedText() ? start + box->selectionLength() : start;
-    const std::size_t first = CharIndex(text, start);
-    sheet_.MirrorSelection(id, first, CharIndex(text, end) - first);
+    const auto [start, length] = Selection(*BoxWidget(id));
+    sheet_.MirrorSelection(id, start, length);
 }
 
 EntryBox* MainWindow::BoxWidget(BoxId box) const
