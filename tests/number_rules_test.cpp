@@ -47,6 +47,8 @@ TEST(NumberRules, TwoPlaceAndCountValues)
             << text << " gives -0";
     }
     EXPECT_EQ(CountValue(*ParseDecimal("0." + std::string(400, '0') + "1")), 0.0);  // below the range of a double
+    const char digits[] = "1559";  // a number's digits end where its view ends, whatever follows
+    EXPECT_EQ(TwoPlaceValue({false, std::string_view(digits, 1), std::string_view(digits + 1, 2)}), 1.55);
     EXPECT_EQ(AmountText(1234.5), "1234.5");
     std::setlocale(LC_NUMERIC, "C");
 }

@@ -308,8 +308,7 @@ void MainWindow::SetFocusOrder()
 
 void MainWindow::StartUp()
 {
-    keypad_ = entry::Keypad{};  // no current box, every key disabled
-    ShowKeys();
+    ShowKeys();  // no current box yet: every key disabled
     runCommand_->setFocus();
 }
 
