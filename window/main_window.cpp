@@ -243,14 +243,12 @@ void MainWindow::BuildKeypad(QWidget* frame)
         button->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus, caret and selection in the box
         const std::string objectName = "Command3(" + std::to_string(key) + ")";
         Place(button, objectName, keyAt(layout::KeyLeft(key)), layout::Font::Hei2175Bold);
-        button->setAccessibleName(button->text());
         keys_[static_cast<std::size_t>(key)] = button;
     }
     keys_[entry::kPointKey]->setAccessibleDescription(ToQString(layout::kPointKeyDescription));
     backspace_ = MakeButton(frame, layout::kBackspaceCaption);
     backspace_->setFocusPolicy(Qt::TabFocus);
     Place(backspace_, "Command2", keyAt(layout::kBackspaceLeft), layout::Font::Hei1575Bold);
-    backspace_->setAccessibleName(backspace_->text());
     backspace_->setAccessibleDescription(ToQString(layout::kBackspaceDescription));
 }
 
