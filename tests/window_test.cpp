@@ -116,6 +116,7 @@ TEST_F(WindowTest, StartsAsTheLayoutSaysAtAnyScale)
         EXPECT_TRUE(BaseColour(Window().InputMoney1(row)) == (ledger::kRowDefaults[row].common ? kGrey : kWhite) && Window().C1(row)->text().isEmpty());
     }
     EXPECT_TRUE(Named<QLabel>("Label9")->alignment() & Qt::AlignTop);
+    EXPECT_FALSE(Named("Command1")->autoFillBackground());  // its corners show the button above, which it overlaps
     for (const auto& [widget, family, points, bold] :  // one for each font, the boxes' too
          {std::tuple{Named("SetBackCommand"), "Receipt Song", 12.0, false}, {Named("RunCommand"), "Receipt Song", 15.75, true},
           {Window().Command3(3), "Receipt Hei", 21.75, true}, {Named("Command4"), "Receipt Song", 9.0, false},
@@ -198,6 +199,7 @@ TEST_F(WindowTest, ScreenReadersGetWhatIsShown)
             read << describe(child->text(QAccessible::Name), QRect(at, child->rect().size()));
         }
     }
+    EXPECT_EQ(window->indexOfChild(window->child(1)), 1);  // a widget's place among the children too
     drawn.sort();
     read.sort();
     EXPECT_EQ(read.join('|').toStdString(), drawn.join('|').toStdString());
