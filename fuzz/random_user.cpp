@@ -2,21 +2,19 @@
 // clicks into boxes, keypad keys, typed and pasted text, caret moves and selections, fuel marks, the buttons.
 // After every step the window must show exactly what the sheet and the keypad hold (Difference), and the step
 // must keep the rules of Play() and Check(); anything else aborts, which hands the input back as the failing case.
+// ctest plays it in window_tests (RandomUser), libFuzzer drives it in random_user_fuzzer.
 #include <QApplication>
 #include <QClipboard>
-#include <QPushButton>
+#include <QElapsedTimer>
 #include <QSysInfo>
-#include <QTest>
 
-#include <algorithm>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <optional>
-#include <tuple>
+#include <random>
 
 #include "window/application.h"
-#include "window_difference.h"
+#include "tests/window_driver.h"
 
 namespace {
 
@@ -32,7 +30,7 @@ std::size_t stepsPlayed = 0;  // for the figures
 
 // A number as this test reads it, apart from the program: blanks, a sign, digits with at most one point, blanks.
 // In units of 10^-places, when it has at most that many decimals (more are cut off when `cut`) and at most
-// `wholeDigits` before the point; IsNumber: whether it is a number at all.
+// `wholeDigits` before the point.
 std::optional<std::tuple<bool, std::string, std::string>> Read(const std::string& text)
 {
     const std::size_t first = text.find_first_not_of(" \t"), end = text.find_last_not_of(" \t") + 1;
@@ -44,10 +42,6 @@ std::optional<std::tuple<bool, std::string, std::string>> Read(const std::string
         return {};
     return std::tuple(text[first] == '-', whole, fraction);
 }
-bool IsNumber(const std::string& text)
-{
-    return Read(text).has_value();
-}
 std::optional<std::int64_t> Scaled(const std::string& text, std::size_t places, std::size_t wholeDigits,
                                    bool cut = false)
 {
@@ -57,10 +51,6 @@ std::optional<std::int64_t> Scaled(const std::string& text, std::size_t places, 
     if (whole.size() > wholeDigits || (fraction.size() > places && !cut)) return std::nullopt;
     fraction.resize(places, '0');
     return (negative ? -1 : 1) * std::stoll("0" + whole + fraction);
-}
-std::optional<std::int64_t> Cents(const std::string& text)
-{
-    return Scaled(text, 2, 9);
 }
 
 // A failed calculation changes no total but repairs the non-numbers. Every calculation leaves numbers in the
@@ -74,9 +64,9 @@ void Check(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::
     std::int64_t totals[4];               // in cents, by result field: money, sheets, toll, fuel
     bool simple = true, invalid = false;  // simple: every total so far read exactly
     for (const ResultField field : ledger::kResultFields) {
-        const std::string repaired = IsNumber(before.Result(field)) ? before.Result(field) : "0";
+        const std::string repaired = Read(before.Result(field)) ? before.Result(field) : "0";
         if (!success && after.Result(field) != repaired) Fail("a failed calculation changed a total");
-        const auto cents = Cents(repaired);
+        const auto cents = Scaled(repaired, 2, 9);
         simple = simple && cents && (field != ResultField::Output2 || *cents % 100 == 0);
         totals[static_cast<int>(field)] = cents.value_or(0);
     }
@@ -84,7 +74,7 @@ void Check(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::
     for (int row = 0; row < ledger::kRowCount; ++row) {
         for (const BoxKind kind : {BoxKind::Face, BoxKind::Count}) {
             const std::string& text = after.Text({kind, row});
-            if (outOfRange ? text != before.Text({kind, row}) : !IsNumber(text)) Fail("a calculation left a box wrong");
+            if (outOfRange ? text != before.Text({kind, row}) : !Read(text)) Fail("a calculation left a box wrong");
         }
     }
     const auto micros = [&after](ResultField field) { return Scaled(after.Result(field), 6, 12, true); };
@@ -97,9 +87,9 @@ void Check(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::
     for (int row = 0; row < ledger::kRowCount && simple && !overflow; ++row) {
         const std::string &faceText = before.Text({BoxKind::Face, row}),
                           &countText = before.Text({BoxKind::Count, row});
-        const auto face = Cents(faceText), count = Scaled(countText, 0, 6);
-        invalid = invalid || !IsNumber(faceText) || !IsNumber(countText);
-        simple = (face || !IsNumber(faceText)) && (count || !IsNumber(countText));
+        const auto face = Scaled(faceText, 2, 9), count = Scaled(countText, 0, 6);
+        invalid = invalid || !Read(faceText) || !Read(countText);
+        simple = (face || !Read(faceText)) && (count || !Read(countText));
         if (!face || !count) continue;
         totals[0] += *face * *count;
         totals[before.FuelMark(row) == 1 ? 3 : 2] += *face * *count;
@@ -261,14 +251,9 @@ void Play(window::MainWindow& window, Steps& steps, ledger::Message& lastMessage
 
 }  // namespace
 
-extern "C" std::size_t RandomUserSteps()
-{
-    return stepsPlayed;
-}
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    if (QSysInfo::kernelType() != QLatin1String("winnt")) qputenv("QT_QPA_PLATFORM", "offscreen");  // Windows: its own
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     new QApplication(*argc, *argv);  // for the life of the process
     window::DescribeApplication();
     window::InstallLook();
@@ -285,4 +270,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Steps steps(data, size);
     Play(window, steps, lastMessage);
     return 0;
+}
+
+// The committed seeds, then random inputs from a fixed seed, the same every run; under Wine, where every step
+// goes through real windows at some 20 a second, a tenth of them.
+TEST(RandomUser, PlaysTheSeedsThenRandomInputs)
+{
+    std::vector<std::vector<std::uint8_t>> inputs;
+    const auto here = std::filesystem::path(__FILE__).parent_path();
+    for (const auto& seed : std::filesystem::directory_iterator(here / "seeds")) {
+        std::ifstream file(seed.path(), std::ios::binary);
+        inputs.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    ASSERT_GE(inputs.size(), std::size_t{12});
+    std::mt19937 random(20261207);
+    for (int n = QSysInfo::kernelType() == QLatin1String("winnt") ? 20 : 200; n > 0; --n) {
+        inputs.emplace_back(random() % 512);
+        for (std::uint8_t& byte : inputs.back()) byte = static_cast<std::uint8_t>(random());
+    }
+    QElapsedTimer clock;
+    clock.start();
+    for (const auto& input : inputs) LLVMFuzzerTestOneInput(input.data(), input.size());
+    std::printf("%zu inputs: %zu steps in %.1f s, %.0f a second\n", inputs.size(), stepsPlayed, clock.elapsed() / 1e3,
+                stepsPlayed * 1e3 / std::max<qint64>(1, clock.elapsed()));
 }
