@@ -1,7 +1,7 @@
 #pragma once
 
 // A sheet set up by a script, so that a test case fits on one line: "f5=2.5", "c5=" set row 5's face and count
-// texts, "t5" ticks its fuel mark, "r=50|0|0|x" sets the result fields, "calc", "reset", "full" run the
+// texts, "t5" ticks its fuel mark, "r=50|0|0|x" sets the result fields, "calc" and "reset" run the
 // operations. In texts "_" stands for a blank and "d^n" for the character d n times.
 
 #include <sstream>
@@ -38,7 +38,6 @@ inline void Play(ledger::ReceiptSheet& sheet, const std::string& script)
         const int row = std::atoi(word.c_str() + 1);
         if (word == "calc") ledger::Calculate(sheet);
         else if (word == "reset") ledger::FirstStepReset(sheet);
-        else if (word == "full") ledger::FullReset(sheet);
         else if (word[0] == 'f' || word[0] == 'c') sheet.SetText(word[0] == 'f' ? Face(row) : Count(row), value);
         else if (word[0] == 't') sheet.SetFuelMark(row, 1);
         std::istringstream fields(value + "|");
