@@ -85,7 +85,8 @@ bench: release
 	$(RELEASE)/bench/calculate_bench
 	$(RELEASE)/bench/click_bench
 	tools/with-xvfb \
-	  $(RELEASE)/bench/startup_bench $(RELEASE)/bench/minimal_window $(RELEASE)/app/receipt-calculator
+	  $(RELEASE)/bench/startup_bench $(RELEASE)/bench/minimal_window $(RELEASE)/bench/texts_only_window \
+	  $(RELEASE)/app/receipt-calculator
 
 # Windows (64-bit): cross-built with MinGW-w64 against a Qt that
 # tools/build-windows-qt builds once from Debian's sources into the user's

@@ -1,0 +1,71 @@
+// A second yardstick for start-up: the window's texts in the window's fonts, drawn by one widget with no
+// controls. What it takes beyond the bare window is the price of showing these texts in these fonts (font
+// engines, glyphs), which no arrangement of the controls around them can save.
+#include <QApplication>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "ledger/receipt_sheet.h"
+#include "window/application.h"
+#include "window/fonts.h"
+#include "window/layout.h"
+#include "window/qt_text.h"
+
+namespace {
+
+using window::layout::Font, window::layout::Twips;
+namespace layout = window::layout;
+
+class TextsOnly : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const auto draw = [&painter](Font font, const Twips& at, const QString& text) {
+            painter.setFont(window::MakeFont(font));
+            painter.drawText(QRect(layout::Pixels(at.left), layout::Pixels(at.top), layout::Pixels(at.width),
+                                   layout::Pixels(at.height)),
+                             Qt::AlignLeft | Qt::AlignVCenter, text);
+        };
+        const ledger::ReceiptSheet sheet;
+        for (const layout::Control& control : layout::kControls) {
+            draw(control.font, control.at, window::ToQString(control.text));
+            if (control.kind == layout::Kind::TextBox) draw(control.font, control.at, QStringLiteral("0"));
+        }
+        for (int row = 0; row < ledger::kRowCount; ++row) {
+            for (const layout::RowControl& control : layout::kRowControls) {
+                const ledger::BoxId box{
+                    control.part == layout::RowPart::Text1 ? ledger::BoxKind::Count : ledger::BoxKind::Face, row};
+                const bool showsSheet = control.kind == layout::Kind::TextBox;
+                draw(Font::Song12Bold, layout::RowControlAt(control, row),
+                     showsSheet ? QString::fromStdString(sheet.Text(box)) : window::ToQString(control.text));
+            }
+        }
+        const Twips frame = std::find_if(layout::kControls.begin(), layout::kControls.end(), [](const auto& control) {
+                                return control.name == "Frame2";  // the keypad's
+                            })->at;
+        for (int key = 0; key <= 11; ++key) {
+            const int left = frame.left + (key < 11 ? layout::KeyLeft(key) : layout::kBackspaceLeft);
+            draw(key < 11 ? Font::Hei2175Bold : Font::Hei1575Bold,
+                 {left, frame.top + layout::kKeyTop, layout::kKeyWidth, layout::kKeyHeight},
+                 key < 10    ? QString::number(key)
+                 : key == 10 ? QStringLiteral(".")
+                             : window::ToQString(layout::kBackspaceCaption));
+        }
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    window::InstallLook();
+    TextsOnly texts;
+    texts.setFixedSize(794, 534);
+    texts.setWindowTitle(window::ToQString(layout::kWindowTitle));
+    texts.show();
+    return QApplication::exec();
+}
