@@ -6,15 +6,24 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QSysInfo>
+#include <QTest>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <random>
+#include <tuple>
 
+#include "tests/window_difference.h"
 #include "window/application.h"
-#include "tests/window_driver.h"
 
 namespace {
 
