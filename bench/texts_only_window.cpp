@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
 
 #include "ledger/receipt_sheet.h"
 #include "window/application.h"
@@ -19,12 +20,20 @@ using window::layout::Font, window::layout::Twips;
 namespace layout = window::layout;
 
 class TextsOnly : public QWidget {
+public:
+    // Made once, as the window makes its fonts once, so that painting pays only for drawing.
+    TextsOnly()
+    {
+        for (const layout::FontStyle& style : layout::kFonts)
+            fonts_[static_cast<std::size_t>(style.font)] = window::MakeFont(style.font);
+    }
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        const auto draw = [&painter](Font font, const Twips& at, const QString& text) {
-            painter.setFont(window::MakeFont(font));
+        const auto draw = [this, &painter](Font font, const Twips& at, const QString& text) {
+            painter.setFont(fonts_[static_cast<std::size_t>(font)]);
             painter.drawText(QRect(layout::Pixels(at.left), layout::Pixels(at.top), layout::Pixels(at.width),
                                    layout::Pixels(at.height)),
                              Qt::AlignLeft | Qt::AlignVCenter, text);
@@ -55,6 +64,9 @@ protected:
                              : window::ToQString(layout::kBackspaceCaption));
         }
     }
+
+private:
+    std::array<QFont, layout::kFonts.size()> fonts_;
 };
 
 }  // namespace
