@@ -13,10 +13,10 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Adds up road-toll receipts and fuel invoices for reimbursement, exact to the cent.\n"
-        "过路费及加油发票计算器：合计过路费小票和加油发票的金额与张数。\n"
-        "The window's \"使用说明\" button shows the usage help."));
+    parser.setApplicationDescription(
+        QStringLiteral("Adds up road-toll receipts and fuel invoices for reimbursement, exact to the cent.\n"
+                       "过路费及加油发票计算器：合计过路费小票和加油发票的金额与张数。\n"
+                       "The window's \"使用说明\" button shows the usage help."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QString program = QCoreApplication::applicationName();
@@ -36,7 +36,7 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
     }
     if (!parser.positionalArguments().isEmpty()) {
         ReportError(program + QStringLiteral(": unexpected argument '") + parser.positionalArguments().first() +
-                          QStringLiteral("'; try --help\n"));
+                    QStringLiteral("'; try --help\n"));
         return 2;
     }
     return std::nullopt;

@@ -39,8 +39,14 @@ void Handle(QtMsgType type, const QMessageLogContext& context, const QString& me
 
 }  // namespace
 
-DisplayGuard::DisplayGuard() { previous = qInstallMessageHandler(Handle); }
+DisplayGuard::DisplayGuard()
+{
+    previous = qInstallMessageHandler(Handle);
+}
 
-DisplayGuard::~DisplayGuard() { qInstallMessageHandler(previous); }
+DisplayGuard::~DisplayGuard()
+{
+    qInstallMessageHandler(previous);
+}
 
 }  // namespace app

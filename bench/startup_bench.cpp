@@ -98,7 +98,8 @@ public:
         wait4(pid, &status, 0, &usage);
         for (const xcb_damage_damage_t damage : damages) xcb_damage_destroy(connection_, damage);
         xcb_flush(connection_);
-        while (const Event rest{xcb_poll_for_event(connection_), &std::free}) {}  // errors of windows gone meanwhile
+        while (const Event rest{xcb_poll_for_event(connection_), &std::free}) {
+        }  // errors of windows gone meanwhile
         if (!painted) return std::nullopt;
         return Run{*mapped, *painted, static_cast<double>(usage.ru_maxrss)};
     }

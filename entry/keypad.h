@@ -32,7 +32,7 @@ public:
     std::optional<ledger::BoxId> CurrentBox() const;
 
     bool KeyEnabled(int key) const { return keys_.at(static_cast<std::size_t>(key)); }  // Command3(key)
-    bool BackspaceEnabled() const { return backspace_; }                                 // Command2
+    bool BackspaceEnabled() const { return backspace_; }                                // Command2
 
     // A mouse click into a face-value or count box, after the click has
     // placed the caret.

@@ -292,8 +292,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 TEST(RandomUser, PlaysTheSeedsThenRandomInputs)
 {
     std::vector<std::vector<std::uint8_t>> inputs;
-    const auto here = std::filesystem::path(__FILE__).parent_path();
-    for (const auto& seed : std::filesystem::directory_iterator(here / "seeds")) {
+    for (const auto& seed : std::filesystem::directory_iterator(SEEDS_DIR)) {
         std::ifstream file(seed.path(), std::ios::binary);
         inputs.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }

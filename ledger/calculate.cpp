@@ -14,7 +14,10 @@ namespace {
 // Rows whose face-value box is painted common grey, in painting order.
 constexpr std::array kCommonRows{6, 5, 11, 9, 15};
 
-bool IsCommonRow(int row) { return kRowDefaults[static_cast<std::size_t>(row)].common; }
+bool IsCommonRow(int row)
+{
+    return kRowDefaults[static_cast<std::size_t>(row)].common;
+}
 
 struct Totals {
     double money = 0;
@@ -23,7 +26,10 @@ struct Totals {
     double fuel = 0;
 };
 
-double ReadAmount(const std::string& text) { return TwoPlaceValue(*ParseDecimal(text)); }
+double ReadAmount(const std::string& text)
+{
+    return TwoPlaceValue(*ParseDecimal(text));
+}
 
 // The totals the result fields hold; nothing when one is out of range.
 std::optional<Totals> ReadPreviousTotals(const ReceiptSheet& sheet)
@@ -115,7 +121,10 @@ Message WriteTotals(ReceiptSheet& sheet, const Totals& totals)
     return {std::string(texts::kResultTitle), std::move(text)};
 }
 
-Message ErrorMessage(std::string_view text) { return {std::string(texts::kErrorTitle), std::string(text)}; }
+Message ErrorMessage(std::string_view text)
+{
+    return {std::string(texts::kErrorTitle), std::string(text)};
+}
 
 }  // namespace
 

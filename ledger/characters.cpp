@@ -3,7 +3,10 @@
 namespace ledger {
 namespace {
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
 
 // Length in bytes of the character that starts at `pos`.
 std::size_t CharLength(std::string_view text, std::size_t pos)

@@ -10,8 +10,14 @@
 namespace ledger {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -70,11 +76,11 @@ double ReadMagnitude(std::string_view whole, std::string_view fraction)
 
     // Up to 15 digits the number is an exact integer over an exact power of
     // ten, and one division rounds it correctly: the common case, fast.
-    constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+    constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     if (whole.size() + fraction.size() <= 15) {
-        const std::uint64_t mantissa = DigitsValue(whole) * static_cast<std::uint64_t>(kPowersOfTen[fraction.size()]) +
-                                       DigitsValue(fraction);
+        const std::uint64_t mantissa =
+            DigitsValue(whole) * static_cast<std::uint64_t>(kPowersOfTen[fraction.size()]) + DigitsValue(fraction);
         return static_cast<double>(mantissa) / kPowersOfTen[fraction.size()];
     }
 
@@ -155,7 +161,10 @@ bool IsAboveZero(const Decimal& number)
     return !number.negative && (HasNonZeroDigit(number.whole) || HasNonZeroDigit(number.fraction));
 }
 
-bool IsWithinAmountRange(double value) { return std::fabs(value) <= kLargestAmount; }
+bool IsWithinAmountRange(double value)
+{
+    return std::fabs(value) <= kLargestAmount;
+}
 
 std::string AmountText(double value)
 {
@@ -163,8 +172,8 @@ std::string AmountText(double value)
 
     // 15 significant digits, correctly rounded: d.dddddddddddddde±x.
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const std::size_t e = text.find('e');
     char digitBuffer[16];
@@ -196,7 +205,10 @@ std::string AmountText(double value)
     return out;
 }
 
-std::string SheetText(std::int16_t sheets) { return std::to_string(sheets); }
+std::string SheetText(std::int16_t sheets)
+{
+    return std::to_string(sheets);
+}
 
 std::optional<std::int16_t> SheetTotalFromText(const Decimal& number)
 {

@@ -19,7 +19,10 @@ struct Decimal {
 // optional "+" or "-", then digits with at most one ".", with at least one
 // digit. "5.", ".5" and "-3" pass; "", " ", "1.2.3", "1e3" and "５" fail.
 std::optional<Decimal> ParseDecimal(std::string_view text);
-inline bool IsNumeric(std::string_view text) { return ParseDecimal(text).has_value(); }
+inline bool IsNumeric(std::string_view text)
+{
+    return ParseDecimal(text).has_value();
+}
 
 // The number rounded to two decimal places, halves away from zero, worked out
 // on the decimal digits (2.675 gives 2.68). Beyond the range of a double it

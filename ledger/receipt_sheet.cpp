@@ -19,7 +19,10 @@ ReceiptSheet::ReceiptSheet()
     results_.fill("0");
 }
 
-ReceiptSheet::Row& ReceiptSheet::RowAt(int row) { return rows_.at(static_cast<std::size_t>(row)); }
+ReceiptSheet::Row& ReceiptSheet::RowAt(int row)
+{
+    return rows_.at(static_cast<std::size_t>(row));
+}
 
 const ReceiptSheet::Row& ReceiptSheet::RowAt(int row) const
 {
@@ -38,7 +41,10 @@ const EntryBox& ReceiptSheet::Box(BoxId box) const
     return box.kind == BoxKind::Face ? row.face : row.count;
 }
 
-void ReceiptSheet::SetText(BoxId box, std::string text) { SetEdited(box, std::move(text), 0); }
+void ReceiptSheet::SetText(BoxId box, std::string text)
+{
+    SetEdited(box, std::move(text), 0);
+}
 
 void ReceiptSheet::SetEdited(BoxId box, std::string text, std::size_t caret)
 {
@@ -76,7 +82,10 @@ void ReceiptSheet::SetColour(BoxId box, BackColour colour)
     writes_.Colour(box);
 }
 
-int ReceiptSheet::FuelMark(int row) const { return RowAt(row).fuelMark; }
+int ReceiptSheet::FuelMark(int row) const
+{
+    return RowAt(row).fuelMark;
+}
 
 void ReceiptSheet::SetFuelMark(int row, int mark)
 {
@@ -84,7 +93,10 @@ void ReceiptSheet::SetFuelMark(int row, int mark)
     writes_.FuelMark(row);
 }
 
-void ReceiptSheet::MirrorFuelMark(int row, int mark) { RowAt(row).fuelMark = mark != 0 ? 1 : 0; }
+void ReceiptSheet::MirrorFuelMark(int row, int mark)
+{
+    RowAt(row).fuelMark = mark != 0 ? 1 : 0;
+}
 
 const std::string& ReceiptSheet::Result(ResultField field) const
 {
@@ -108,6 +120,9 @@ void ReceiptSheet::SetPreviousTotals(std::string text)
     writes_.PreviousTotals();
 }
 
-Writes ReceiptSheet::TakeWrites() { return std::exchange(writes_, Writes{}); }
+Writes ReceiptSheet::TakeWrites()
+{
+    return std::exchange(writes_, Writes{});
+}
 
 }  // namespace ledger

@@ -25,8 +25,8 @@ struct BoxId {
 
 // The four result fields, which are the running totals.
 enum class ResultField : std::uint8_t { Output1, Output2, Road1, O1 };
-inline constexpr std::array kResultFields{ResultField::Output1, ResultField::Output2,
-                                          ResultField::Road1, ResultField::O1};
+inline constexpr std::array kResultFields{ResultField::Output1, ResultField::Output2, ResultField::Road1,
+                                          ResultField::O1};
 
 // An entry box: its text, and a selection of `selLength` characters that
 // starts at the caret `selStart` (an empty selection is a plain caret).
@@ -44,6 +44,7 @@ struct RowDefault {
 
 // Texts of every row at start-up and after either reset, by row index; the
 // rows run across each line of the three-column grid, then down.
+// clang-format off
 inline constexpr std::array<RowDefault, kRowCount> kRowDefaults{{
     {"1", "0", false},   {"20", "0", false},  {"150", "0", false},
     {"2", "0", false},   {"25", "0", false},  {"180", "0", true},
@@ -54,6 +55,7 @@ inline constexpr std::array<RowDefault, kRowCount> kRowDefaults{{
     {"15", "0", false},  {"50", "0", false},  {"0", "1", false},
     {"18", "0", false},  {"100", "0", false}, {"0", "1", false},
 }};
+// clang-format on
 
 // The fields an operation wrote since the window last looked, so that the
 // window refreshes exactly those controls and leaves the rest (and their
@@ -75,8 +77,8 @@ public:
 
 private:
     static constexpr std::size_t kRows = kRowCount;
-    static constexpr std::size_t kText = 0;                // face and count texts
-    static constexpr std::size_t kColour = 2 * kRows;      // face and count colours
+    static constexpr std::size_t kText = 0;            // face and count texts
+    static constexpr std::size_t kColour = 2 * kRows;  // face and count colours
     static constexpr std::size_t kFuelMarks = 4 * kRows;
     static constexpr std::size_t kResults = 5 * kRows;
     static constexpr std::size_t kLabel9 = kResults + kResultFields.size();

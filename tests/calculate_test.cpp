@@ -73,7 +73,7 @@ TEST(Calculate, Passes)
     for (const Pass& pass : kPasses) {
         SCOPED_TRACE(pass.script);
         ReceiptSheet sheet;
-        Play(sheet, pass.script);
+        RunScript(sheet, pass.script);
         const ReceiptSheet before = sheet;
         (void)sheet.TakeWrites();
         const Message message = Calculate(sheet);

@@ -9,8 +9,6 @@ namespace {
 
 using ledger::BoxId, ledger::ReceiptSheet;
 
-constexpr int kBackspace = 11;
-
 // A key (0..9, the point 10, backspace 11) into the current box of row 4, 'f' face value or 'c' count, whose
 // fuel mark is ticked and count "7": the text and selection before; the text, caret, fuel mark and count after.
 struct Edit {
@@ -25,23 +23,40 @@ struct Edit {
 };
 
 const Edit kEdits[] = {
-    {'f', "0", 1, 0, 5, "5", 1, 1, "7"},           {'f', "", 0, 0, 7, "7", 1, 1, "7"},
-    {'f', "abc", 3, 0, 7, "7", 1, 1, "7"},         {'f', "-5", 2, 0, 3, "3", 1, 1, "7"},
-    {'f', "20", 2, 0, 5, "205", 3, 1, "7"},        {'f', "20", 0, 0, 5, "520", 1, 1, "7"},
-    {'f', "121", 1, 0, 0, "1021", 2, 1, "7"},      {'f', "200", 1, 2, 5, "25", 2, 1, "7"},
-    {'f', "56", 2, 0, 10, "56.", 3, 1, "1"},       {'f', "56.", 3, 0, 5, "56.5", 4, 1, "7"},
-    {'f', "56.5", 4, 0, 10, "56.5.", 5, 1, "1"},   {'f', "56.5.", 5, 0, 8, "8", 1, 1, "7"},
-    {'f', "0", 1, 0, 10, ".0", 1, 1, "1"},         {'f', ".0", 1, 0, 5, "5", 1, 1, "7"},
-    {'f', "", 0, 0, 10, ".", 1, 1, "1"},           {'f', ".", 1, 0, 5, "5", 1, 1, "7"},
-    {'f', "二十元", 2, 0, 5, "5", 1, 1, "7"},       {'f', "7^40000", 40000, 0, 7, "7^40001", 40001, 1, "7"},
-    {'c', "0", 1, 0, 3, "3", 1, 1, "3"},           {'c', "12", 1, 0, 9, "192", 2, 1, "192"},
-    {'f', "12.5", 4, 0, kBackspace, "12.", 3, 1, "7"}, {'f', "12.", 3, 0, kBackspace, "12", 2, 0, "7"},
-    {'f', "5", 1, 0, kBackspace, "0", 0, 0, "7"},      {'f', "205", 1, 0, kBackspace, "05", 0, 0, "7"},
-    {'f', "1212", 2, 0, kBackspace, "112", 1, 0, "7"}, {'f', "101", 1, 0, kBackspace, "01", 0, 0, "7"},
-    {'f', "250", 0, 0, kBackspace, "250", 0, 0, "7"},  {'f', "12.5", 2, 2, kBackspace, "12", 2, 0, "7"},
-    {'f', "7.5", 0, 1, kBackspace, ".5", 0, 1, "7"},   {'f', "", 0, 0, kBackspace, "0", 0, 0, "7"},
-    {'f', "二十元", 2, 0, kBackspace, "二元", 1, 0, "7"}, {'f', "7^40000", 1, 39998, kBackspace, "77", 1, 0, "7"},
-    {'c', "12", 2, 0, kBackspace, "1", 1, 1, "1"},     {'c', "1", 1, 0, kBackspace, "0", 0, 1, "0"},
+    {'f', "0", 1, 0, 5, "5", 1, 1, "7"},
+    {'f', "", 0, 0, 7, "7", 1, 1, "7"},
+    {'f', "abc", 3, 0, 7, "7", 1, 1, "7"},
+    {'f', "-5", 2, 0, 3, "3", 1, 1, "7"},
+    {'f', "20", 2, 0, 5, "205", 3, 1, "7"},
+    {'f', "20", 0, 0, 5, "520", 1, 1, "7"},
+    {'f', "121", 1, 0, 0, "1021", 2, 1, "7"},
+    {'f', "200", 1, 2, 5, "25", 2, 1, "7"},
+    {'f', "56", 2, 0, 10, "56.", 3, 1, "1"},
+    {'f', "56.", 3, 0, 5, "56.5", 4, 1, "7"},
+    {'f', "56.5", 4, 0, 10, "56.5.", 5, 1, "1"},
+    {'f', "56.5.", 5, 0, 8, "8", 1, 1, "7"},
+    {'f', "0", 1, 0, 10, ".0", 1, 1, "1"},
+    {'f', ".0", 1, 0, 5, "5", 1, 1, "7"},
+    {'f', "", 0, 0, 10, ".", 1, 1, "1"},
+    {'f', ".", 1, 0, 5, "5", 1, 1, "7"},
+    {'f', "二十元", 2, 0, 5, "5", 1, 1, "7"},
+    {'f', "7^40000", 40000, 0, 7, "7^40001", 40001, 1, "7"},
+    {'c', "0", 1, 0, 3, "3", 1, 1, "3"},
+    {'c', "12", 1, 0, 9, "192", 2, 1, "192"},
+    {'f', "12.5", 4, 0, kBackspace, "12.", 3, 1, "7"},
+    {'f', "12.", 3, 0, kBackspace, "12", 2, 0, "7"},
+    {'f', "5", 1, 0, kBackspace, "0", 0, 0, "7"},
+    {'f', "205", 1, 0, kBackspace, "05", 0, 0, "7"},
+    {'f', "1212", 2, 0, kBackspace, "112", 1, 0, "7"},
+    {'f', "101", 1, 0, kBackspace, "01", 0, 0, "7"},
+    {'f', "250", 0, 0, kBackspace, "250", 0, 0, "7"},
+    {'f', "12.5", 2, 2, kBackspace, "12", 2, 0, "7"},
+    {'f', "7.5", 0, 1, kBackspace, ".5", 0, 1, "7"},
+    {'f', "", 0, 0, kBackspace, "0", 0, 0, "7"},
+    {'f', "二十元", 2, 0, kBackspace, "二元", 1, 0, "7"},
+    {'f', "7^40000", 1, 39998, kBackspace, "77", 1, 0, "7"},
+    {'c', "12", 2, 0, kBackspace, "1", 1, 1, "1"},
+    {'c', "1", 1, 0, kBackspace, "0", 0, 1, "0"},
 };
 
 TEST(Keypad, KeysAndBackspaceEditTheCurrentBox)
@@ -50,11 +65,13 @@ TEST(Keypad, KeysAndBackspaceEditTheCurrentBox)
         const BoxId box = edit.box == 'f' ? Face(4) : Count(4);
         ReceiptSheet sheet;
         Keypad keypad;
-        Play(sheet, "t4 c4=7");
+        RunScript(sheet, "t4 c4=7");
         keypad.SelectBox(sheet, box);
         sheet.MirrorBox(box, Expand(edit.before), edit.selStart, edit.selLength);  // typed from the keyboard since
-        const FocusRequest focus = edit.key == kBackspace ? keypad.PressBackspace(sheet) : keypad.PressKey(sheet, edit.key);
-        EXPECT_EQ(std::tuple(sheet.Text(box), sheet.Box(box).selStart, sheet.Box(box).selLength, sheet.FuelMark(4), sheet.Text(Count(4))),
+        const FocusRequest focus =
+            edit.key == kBackspace ? keypad.PressBackspace(sheet) : keypad.PressKey(sheet, edit.key);
+        EXPECT_EQ(std::tuple(sheet.Text(box), sheet.Box(box).selStart, sheet.Box(box).selLength, sheet.FuelMark(4),
+                             sheet.Text(Count(4))),
                   std::tuple(Expand(edit.after), edit.caret, std::size_t{0}, edit.fuelMark, std::string(edit.count)))
             << edit.before << " key " << edit.key;
         EXPECT_TRUE(focus == box && keypad.BackspaceEnabled() && keypad.KeyEnabled(kPointKey) == (edit.box == 'f'));
@@ -64,8 +81,12 @@ TEST(Keypad, KeysAndBackspaceEditTheCurrentBox)
 TEST(Keypad, ClickingABoxEnablesTheKeysItTakes)
 {
     // A number stays and backspace is enabled; anything else is emptied.
-    for (const auto& [box, text, number] : {std::tuple{Face(9), "20", true}, {Face(9), "0", true}, {Face(9), "abc", false},
-                                            {Face(9), "", false}, {Count(9), "-3", true}, {Count(9), "1.2.", false}}) {
+    for (const auto& [box, text, number] : {std::tuple{Face(9), "20", true},
+                                            {Face(9), "0", true},
+                                            {Face(9), "abc", false},
+                                            {Face(9), "", false},
+                                            {Count(9), "-3", true},
+                                            {Count(9), "1.2.", false}}) {
         ReceiptSheet sheet;
         Keypad keypad;
         sheet.SetText(box, text);
@@ -87,7 +108,7 @@ TEST(Keypad, DisabledKeysDoNothing)
     EXPECT_THROW(keypad.SelectCountBox(sheet, -1), std::out_of_range);
     keypad.SelectCountBox(sheet, 1);
     EXPECT_EQ(keypad.PressKey(sheet, kPointKey), std::nullopt);
-    Play(sheet, "f3=x");
+    RunScript(sheet, "f3=x");
     keypad.SelectFaceBox(sheet, 3);
     EXPECT_TRUE(!keypad.PressBackspace(sheet) && keypad.NowP2() == kNoBox);
 }

@@ -19,8 +19,8 @@ TEST(NumberRules, NumericTest)
     for (const char* text : {"5", "5.", ".5", "-3", "+3", "007", "_12_", "\t12\t", "-0", "-.5", "+5.", "9^40"}) {
         EXPECT_TRUE(IsNumeric(Expand(text))) << text;
     }
-    for (const char* text : {"", "_", ".", "-", "+", "-.", "abc", "1a", "1.2.3", "56.5.", "1e3", "1,000", "--5", "+-5",
-                             "-_5", "5-", "1_2", "５", "¥5", "0x10", "inf", "nan", "\n5", "5元"}) {
+    for (const char* text : {"",    "_",   ".",   "-",  "+",   "-.", "abc", "1a",   "1.2.3", "56.5.", "1e3", "1,000",
+                             "--5", "+-5", "-_5", "5-", "1_2", "５", "¥5",  "0x10", "inf",   "nan",   "\n5", "5元"}) {
         EXPECT_FALSE(IsNumeric(Expand(text))) << text;
     }
 }
@@ -33,17 +33,32 @@ TEST(NumberRules, TwoPlaceAndCountValues)
     const char* const german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
     EXPECT_TRUE(german != nullptr || std::setlocale(LC_NUMERIC, "German_Germany.1252") != nullptr);
     const std::tuple<const char*, double, double> cases[] = {
-        {"2.555", 2.56, 2.555}, {"2.675", 2.68, 2.675}, {"1.005", 1.01, 1.005}, {"-0.125", -0.13, -0.125},
-        {"2.5549", 2.55, 2.5549}, {"0.999", 1.0, 0.999}, {"99.999", 100.0, 99.999}, {"0.0049999", 0.0, 0.0049999},
-        {".5", 0.5, 0.5}, {"000012.50", 12.5, 12.5}, {"12345678901234.565", 12345678901234.57, 12345678901234.565},
-        {"9^400", kInf, kInf}, {"-9^400", -kInf, -kInf}, {"0.9^400", 1.0, 1.0}, {"10^308", 1e308, 1e308},
-        {"-0.004", 0.0, -0.004}, {"-0", 0.0, 0.0}, {"-0.0^400", 0.0, 0.0}, {"0.1", 0.1, 0.1},
+        {"2.555", 2.56, 2.555},
+        {"2.675", 2.68, 2.675},
+        {"1.005", 1.01, 1.005},
+        {"-0.125", -0.13, -0.125},
+        {"2.5549", 2.55, 2.5549},
+        {"0.999", 1.0, 0.999},
+        {"99.999", 100.0, 99.999},
+        {"0.0049999", 0.0, 0.0049999},
+        {".5", 0.5, 0.5},
+        {"000012.50", 12.5, 12.5},
+        {"12345678901234.565", 12345678901234.57, 12345678901234.565},
+        {"9^400", kInf, kInf},
+        {"-9^400", -kInf, -kInf},
+        {"0.9^400", 1.0, 1.0},
+        {"10^308", 1e308, 1e308},
+        {"-0.004", 0.0, -0.004},
+        {"-0", 0.0, 0.0},
+        {"-0.0^400", 0.0, 0.0},
+        {"0.1", 0.1, 0.1},
     };
     for (const auto& [text, twoPlace, count] : cases) {
         const std::string digits = Expand(text);
         const Decimal number = *ParseDecimal(digits);
         EXPECT_EQ(std::pair(TwoPlaceValue(number), CountValue(number)), std::pair(twoPlace, count)) << text;
-        EXPECT_FALSE((twoPlace == 0 && std::signbit(TwoPlaceValue(number))) || (count == 0 && std::signbit(CountValue(number))))
+        EXPECT_FALSE((twoPlace == 0 && std::signbit(TwoPlaceValue(number))) ||
+                     (count == 0 && std::signbit(CountValue(number))))
             << text << " gives -0";
     }
     EXPECT_EQ(CountValue(*ParseDecimal("0." + std::string(400, '0') + "1")), 0.0);  // below the range of a double
@@ -56,9 +71,18 @@ TEST(NumberRules, TwoPlaceAndCountValues)
 TEST(NumberRules, AmountTextIsPlainAndReadsBack)
 {
     const std::pair<double, const char*> cases[] = {
-        {316.5, "316.5"}, {0, "0"}, {-0.0, "0"}, {0.1 + 0.2, "0.3"}, {-10, "-10"}, {1e15, "10^15"},
-        {123456789012345678.0, "1234567890123460^3"}, {0.0000001, "0.0000001"}, {-0.0000001, "-0.0000001"},
-        {2.0 / 3.0, "0.666666666666667"}, {12345678901234.56, "12345678901234.6"}, {99999999999999.99, "10^14"},
+        {316.5, "316.5"},
+        {0, "0"},
+        {-0.0, "0"},
+        {0.1 + 0.2, "0.3"},
+        {-10, "-10"},
+        {1e15, "10^15"},
+        {123456789012345678.0, "1234567890123460^3"},
+        {0.0000001, "0.0000001"},
+        {-0.0000001, "-0.0000001"},
+        {2.0 / 3.0, "0.666666666666667"},
+        {12345678901234.56, "12345678901234.6"},
+        {99999999999999.99, "10^14"},
     };
     for (const auto& [value, text] : cases) EXPECT_EQ(AmountText(value), Expand(text)) << value;
     for (const double value : {1e300, kLargestAmount, -kLargestAmount, 5e-324}) {
@@ -71,8 +95,17 @@ TEST(NumberRules, AmountTextIsPlainAndReadsBack)
 TEST(NumberRules, SheetTotalsRoundHalfToEvenWithinSixteenBits)
 {
     const std::pair<const char*, std::optional<std::int16_t>> cases[] = {
-        {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"2.5000001", 3}, {"2.49999", 2}, {"-0.4", 0}, {"32767.4", 32767},
-        {"32767.5", std::nullopt}, {"-32768.5", -32768}, {"-32768.6", std::nullopt}, {"9^400", std::nullopt},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"-2.5", -2},
+        {"2.5000001", 3},
+        {"2.49999", 2},
+        {"-0.4", 0},
+        {"32767.4", 32767},
+        {"32767.5", std::nullopt},
+        {"-32768.5", -32768},
+        {"-32768.6", std::nullopt},
+        {"9^400", std::nullopt},
     };
     for (const auto& [text, sheets] : cases) EXPECT_EQ(SheetTotalFromText(*ParseDecimal(Expand(text))), sheets) << text;
     const std::optional<std::int16_t> sums[] = {AddCount(2, 2.5), AddCount(32767, 0.5), AddCount(-32768, -0.5),
@@ -84,8 +117,16 @@ TEST(NumberRules, SheetTotalsRoundHalfToEvenWithinSixteenBits)
 TEST(NumberRules, CharactersAreCodePoints)
 {
     const std::pair<const char*, std::size_t> cases[] = {
-        {"56.5", 4}, {"a面b", 3}, {"😀1", 2}, {"\xE9", 1}, {"\x80\x80", 2}, {"\xE9\x9D", 2}, {"\xC0\xAF", 2},
-        {"\xE4" "AB", 3},
+        {"56.5", 4},
+        {"a面b", 3},
+        {"😀1", 2},
+        {"\xE9", 1},
+        {"\x80\x80", 2},
+        {"\xE9\x9D", 2},
+        {"\xC0\xAF", 2},
+        {"\xE4"
+         "AB",
+         3},
     };
     for (const auto& [text, count] : cases) EXPECT_EQ(CharCount(text), count) << text;
     EXPECT_EQ(std::pair(ByteOffset("1面2", 2), ByteOffset("1面2", 99)), std::pair(std::size_t{4}, std::size_t{5}));

@@ -2,15 +2,29 @@
 
 // A sheet set up by a script, so that a test case fits on one line: "f5=2.5", "c5=" set row 5's face and count
 // texts, "t5" ticks its fuel mark, "r=50|0|0|x" sets the result fields, "calc" and "reset" run the
-// operations. In texts "_" stands for a blank and "d^n" for the character d n times.
+// operations. In texts "_" stands for a blank and "d^n" for the character d n times. Any other word fails the
+// test that plays it, so that a typo cannot quietly change what a case tests.
 
+#include <gtest/gtest.h>
+
+#include <regex>
 #include <sstream>
 
+#include "entry/keypad.h"
 #include "ledger/calculate.h"
 #include "ledger/resets.h"
 
-constexpr ledger::BoxId Face(int row) { return {ledger::BoxKind::Face, row}; }
-constexpr ledger::BoxId Count(int row) { return {ledger::BoxKind::Count, row}; }
+// Where the tests number the keypad's keys 0..10, backspace comes next.
+inline constexpr int kBackspace = entry::kKeyCount;
+
+constexpr ledger::BoxId Face(int row)
+{
+    return {ledger::BoxKind::Face, row};
+}
+constexpr ledger::BoxId Count(int row)
+{
+    return {ledger::BoxKind::Count, row};
+}
 
 inline std::string Expand(std::string text)
 {
@@ -30,19 +44,29 @@ inline std::string Results(const ledger::ReceiptSheet& sheet)
            sheet.Result(ResultField::Road1) + "|" + sheet.Result(ResultField::O1);
 }
 
-inline void Play(ledger::ReceiptSheet& sheet, const std::string& script)
+inline void RunScript(ledger::ReceiptSheet& sheet, const std::string& script)
 {
+    static const std::regex kBox("([fc])([0-9]+)=(.*)"), kMark("t([0-9]+)"), kResults("r=(.*)");
     std::istringstream words(script);
-    for (std::string word, text; words >> word;) {
-        const std::string value = Expand(word.substr(word.find('=') + 1));
-        const int row = std::atoi(word.c_str() + 1);
-        if (word == "calc") ledger::Calculate(sheet);
-        else if (word == "reset") ledger::FirstStepReset(sheet);
-        else if (word[0] == 'f' || word[0] == 'c') sheet.SetText(word[0] == 'f' ? Face(row) : Count(row), value);
-        else if (word[0] == 't') sheet.SetFuelMark(row, 1);
-        std::istringstream fields(value + "|");
-        for (const ledger::ResultField field : ledger::kResultFields) {
-            if (word.rfind("r=", 0) == 0 && std::getline(fields, text, '|')) sheet.SetResult(field, text);
+    for (std::string word; words >> word;) {
+        std::smatch part;
+        if (word == "calc") {
+            ledger::Calculate(sheet);
+        } else if (word == "reset") {
+            ledger::FirstStepReset(sheet);
+        } else if (std::regex_match(word, part, kBox)) {
+            const int row = std::stoi(part[2]);
+            sheet.SetText(part[1] == "f" ? Face(row) : Count(row), Expand(part[3]));
+        } else if (std::regex_match(word, part, kMark)) {
+            sheet.SetFuelMark(std::stoi(part[1]), 1);
+        } else if (std::regex_match(word, part, kResults)) {
+            std::istringstream fields(Expand(part[1]) + "|");
+            std::string text;
+            for (const ledger::ResultField field : ledger::kResultFields) {
+                if (std::getline(fields, text, '|')) sheet.SetResult(field, text);
+            }
+        } else {
+            ADD_FAILURE() << "the sheet script has no word \"" << word << "\"";
         }
     }
 }

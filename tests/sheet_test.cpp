@@ -20,7 +20,8 @@ TEST(ReceiptSheet, RecordsExactlyTheFieldsWrittenAndKeepsCaretsInside)
     sheet.MirrorResult(ResultField::O1, "3");
     const Writes writes = sheet.TakeWrites();
     EXPECT_TRUE(writes.HasResult(ResultField::Road1) && writes.HasPreviousTotals() && writes.HasFuelMark(23));
-    EXPECT_FALSE(writes.HasResult(ResultField::O1) || writes.HasText(Face(4)) || writes.HasFuelMark(0) || writes.HasFuelMark(22));
+    EXPECT_FALSE(writes.HasResult(ResultField::O1) || writes.HasText(Face(4)) || writes.HasFuelMark(0) ||
+                 writes.HasFuelMark(22));
     EXPECT_TRUE(sheet.TakeWrites().None());
     EXPECT_EQ(Results(sheet), "0|0|5|3");
     const auto caret = [&sheet] { return std::pair(sheet.Box(Face(4)).selStart, sheet.Box(Face(4)).selLength); };

@@ -1,16 +1,13 @@
 #include <QAccessible>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QMessageBox>
 #include <QRawFont>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 
 #include <cmath>
-#include <memory>
 
 #include "window/fonts.h"
 #include "window/layout.h"
@@ -23,8 +20,6 @@
 namespace window {
 namespace {
 
-const QColor kGreen(192, 255, 192), kPink(255, 128, 128), kGrey(224, 224, 224), kWhite(Qt::white);
-
 // The contrast (WCAG) of the strongest pixel in `area` against its top-left pixel, the background.
 double Contrast(const QImage& shot, const QRect& area)
 {
@@ -36,22 +31,36 @@ double Contrast(const QImage& shot, const QRect& area)
     double best = 1;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            best = std::max({best, luminance(shot.pixel(x, y)) / background, background / luminance(shot.pixel(x, y))});
+            const double pixel = luminance(shot.pixel(x, y));
+            best = std::max({best, pixel / background, background / pixel});
         }
     }
     return best;
 }
 
-// Where `area` has dark pixels: text, in the light scheme.
-QRect Ink(const QImage& shot, const QRect& area)
+// Whether `shot` differs from the committed picture `name` in more pixels, by more than anti-aliasing does,
+// than the run allows: PICTURE_SLACK, in thousandths of the pixels, for a run whose font settings place glyphs
+// a pixel aside. UPDATE_PICTURES=1 writes the shot as the picture instead; a shot that differs is kept in the
+// temporary folder to look at.
+bool DiffersFromPicture(const QImage& shot, const QString& name)
 {
-    QRect ink;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(shot.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+    const QString picture = QStringLiteral(PICTURES_DIR "/%1.png").arg(name);
+    if (qEnvironmentVariableIsSet("UPDATE_PICTURES")) shot.save(picture);
+    const QImage expected = QImage(picture).convertToFormat(QImage::Format_RGB32);
+    if (expected.size() != shot.size()) return true;
+    qsizetype off = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QRgb a = shot.pixel(x, y), b = expected.pixel(x, y);
+            const int most =
+                std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+            off += most > 64;
         }
     }
-    return ink;
+    const bool differs = off > qEnvironmentVariableIntValue("PICTURE_SLACK") * shot.width() * shot.height() / 1000;
+    if (differs) shot.save(QDir::temp().filePath(name + QStringLiteral("-as-drawn.png")));
+    std::printf("%s: %lld pixels off\n", qPrintable(name), static_cast<long long>(off));
+    return differs;
 }
 
 using WindowTest = WindowDriver;
@@ -60,102 +69,76 @@ using WindowManager = WindowDriver;
 TEST(QtText, CaretsCountCharactersNotUtf16Units)
 {
     const QString text = QStringLiteral("二😀\xD83D");  // ends in a lone high surrogate
-    EXPECT_EQ(std::tuple(Utf16Index(text, 2), Utf16Index(text, 9), CharIndex(text, 3), Utf16Index(text.left(3), 2)),
-              std::tuple(3, 4, std::size_t{2}, 3));
+    EXPECT_EQ(Utf16Index(text, 2), 3);
+    EXPECT_EQ(Utf16Index(text, 9), 4);
+    EXPECT_EQ(CharIndex(text, 3), std::size_t{2});
+    EXPECT_EQ(Utf16Index(text.left(3), 2), 3);
 }
 
 TEST(Fonts, TheClassicWindowsFontsWinWhereInstalled)
 {
     const QStringList chinese{"Noto Sans CJK SC", "宋体", "SimHei"}, english{"simsun"}, none{"Receipt Song"};
-    EXPECT_EQ(QStringList({ChosenFamily("宋体", chinese), ChosenFamily("黑体", chinese), ChosenFamily("宋体", english),
-                           ChosenFamily("黑体", none), ChosenFamily("Arial", none)}),
-              QStringList({"宋体", "SimHei", "SimSun", "Receipt Hei", "Arial"}));
+    EXPECT_EQ(ChosenFamily("宋体", chinese), "宋体");
+    EXPECT_EQ(ChosenFamily("黑体", chinese), "SimHei");
+    EXPECT_EQ(ChosenFamily("宋体", english), "SimSun");
+    EXPECT_EQ(ChosenFamily("黑体", none), "Receipt Hei");
+    EXPECT_EQ(ChosenFamily("Arial", none), "Arial");
 }
 
-// The program's scheme is Qt's standard light one (Fusion's on a light desktop), but for disabled text dark
-// enough to read on the button face and the bevels of disabled keys kept as they are enabled.
-TEST(LightScheme, IsTheStandardOneWithReadableDisabledText)
+// What the window's frame shows and what a desktop may ask of it; the inside is the pictures' below.
+TEST_F(WindowTest, IsAFixedWindowWithTitleAndIcon)
 {
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QPalette standard = fusion->standardPalette(), ours = QApplication::palette();
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        const auto r = QPalette::ColorRole(role);
-        if (r == QPalette::NoRole || r == QPalette::PlaceholderText) continue;
-        const bool text = r == QPalette::WindowText || r == QPalette::Text || r == QPalette::ButtonText;
-        const QColor disabled = text ? QColor(0x666666) : r == QPalette::Dark || r == QPalette::Shadow ? ours.color(r) : standard.color(QPalette::Disabled, r);
-        EXPECT_EQ(std::pair(ours.color(QPalette::Active, r).rgba(), ours.color(QPalette::Disabled, r).rgba()),
-                  std::pair(standard.color(QPalette::Active, r).rgba(), disabled.rgba())) << role;
-    }
-}
-
-TEST_F(WindowTest, StartsAsTheLayoutSaysAtAnyScale)
-{
-    EXPECT_EQ(std::pair(Window().windowTitle(), Window().size()), std::pair(QStringLiteral("过路费及加油发票计算器"), QSize(794, 534)));
-    EXPECT_FALSE(Window().windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("过路费及加油发票计算器"));
+    EXPECT_EQ(Window().size(), QSize(794, 534));
     EXPECT_EQ(Window().maximumSize(), QSize(794, 534));  // and the window manager offers no resizing
-    const QImage icon = Window().windowIcon().pixmap(32).toImage();  // a blue rounded square, white inside
-    EXPECT_EQ(std::tuple(icon.size(), icon.pixelColor(3, 16), icon.pixelColor(0, 0).alpha(), icon.pixelColor(12, 7)),
-              std::tuple(QSize(32, 32), QColor(29, 95, 191), 0, QColor(Qt::white)));
-    EXPECT_EQ(layout::Pixels(22) * 10 + layout::Pixels(23), 12);
-    for (const layout::Control& control : layout::kControls) {  // the lines are drawn, see below
-        const layout::Twips& at = control.at;
-        const QRect place(layout::Pixels(at.left), layout::Pixels(at.top), layout::Pixels(at.width), layout::Pixels(at.height));
-        if (control.kind != layout::Kind::Line) {
-            EXPECT_EQ(Place(control.name.data()), place) << control.name;
-        }
-    }
-    // Across each line, then down; row 5's face box 30 twips higher, row 14's caption narrower.
-    const std::pair<const char*, QRect> spots[] = {
-        {"RunCommand", {21, 392, 147, 59}},     {"InputMoney1(2)", {588, 98, 68, 24}}, {"InputMoney1(3)", {61, 128, 68, 24}},
-        {"InputMoney1(5)", {588, 126, 68, 24}}, {"Text1(23)", {688, 320, 33, 24}},     {"C1(7)", {490, 154, 15, 36}},
-        {"Label2(14)", {544, 227, 61, 17}},     {"Label4(23)", {728, 323, 33, 16}},    {"Command3(10)", {567, 9, 52, 43}},
-    };
-    for (const auto& [name, at] : spots) EXPECT_EQ(Place(name), at) << name;
-    EXPECT_EQ(Window().Captions().size(), std::size_t{9 + 3 * 24});  // the headings and units, then each row's three
-    for (int row = 0; row < ledger::kRowCount; ++row) {  // the rest is the sheet's, see Difference()
-        EXPECT_TRUE(BaseColour(Window().InputMoney1(row)) == (ledger::kRowDefaults[row].common ? kGrey : kWhite) && Window().C1(row)->text().isEmpty());
-    }
-    EXPECT_TRUE(Named<QLabel>("Label9")->alignment() & Qt::AlignTop);
-    EXPECT_FALSE(Named("Command1")->autoFillBackground());  // its corners show the button above, which it overlaps
-    for (const auto& [widget, family, points, bold] :  // one for each font, the boxes' too
-         {std::tuple{Named("SetBackCommand"), "Receipt Song", 12.0, false}, {Named("RunCommand"), "Receipt Song", 15.75, true},
-          {Window().Command3(3), "Receipt Hei", 21.75, true}, {Named("Command4"), "Receipt Song", 9.0, false},
-          {Window().Text1(3), "Receipt Song", 12.0, true}}) {
-        const QFontInfo font(widget->font());
-        EXPECT_EQ(std::tuple(font.family(), font.pointSizeF(), font.bold()), std::tuple(QString(family), points, bold));
-    }
-    const double ratio = Window().devicePixelRatioF();
-    EXPECT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
-    const QImage shot = Window().grab().toImage();
-    const auto pixel = [&](int x, int y) { return shot.pixelColor(qRound(x * ratio), qRound(y * ratio)); };
-    EXPECT_EQ(shot.size(), QSize(qRound(794 * ratio), qRound(534 * ratio)));
-    EXPECT_EQ(std::tuple(pixel(490, 404), pixel(91, 480) == kWhite, pixel(259, 200), pixel(258, 200), pixel(259, 111)),
-              std::tuple(kGreen, false, QColor(Qt::black), kWhite, kWhite));  // in Output1, Frame2's border, Line1
-    EXPECT_FALSE(Window().KeypadState().CurrentBox() || Window().Command3(0)->isEnabled() || Window().Command2()->isEnabled());
+    EXPECT_FALSE(Window().windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+    const QImage icon = Window().windowIcon().pixmap(32).toImage();  // a rounded square: clear in the corners
+    EXPECT_EQ(std::pair(icon.pixelColor(0, 0).alpha(), icon.pixelColor(16, 16).alpha()), std::pair(0, 255));
+    EXPECT_EQ(Window().devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
     QInputMethodQueryEvent query(Qt::ImEnabled);  // as the platform asks: digits go straight in, past any input method
     QApplication::sendEvent(Window().Text1(0), &query);
     EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
 }
 
-// Every character the window and its messages show is in each embedded face. (The typical pass by clicks is a
-// seed of the random user, fuzz/seeds/typical-pass, which checks its totals to the cent.)
+// The window as the user sees it, at start-up and after the typical pass (3 receipts of 20, a 56.5 fuel
+// invoice typed on the keypad, then "计 算"), at each scale the tests run at and under any desktop scheme:
+// every place, font, colour, caption and line. Windows' native style draws its own controls.
+TEST_F(WindowTest, LooksAsItsPictures)
+{
+    if (QSysInfo::kernelType() == QLatin1String("winnt")) GTEST_SKIP() << "the pictures are of the Fusion style";
+    const QString scale = QString::number(Window().devicePixelRatioF()) + QStringLiteral("x");
+    EXPECT_FALSE(DiffersFromPicture(Window().grab().toImage(), QStringLiteral("start@") + scale));
+    Click(Window().Text1(1));
+    ClickKey(3);
+    Click(Window().InputMoney1(23));
+    for (const int key : {5, 6, entry::kPointKey, 5}) ClickKey(key);
+    Click("RunCommand");
+    EXPECT_EQ(::Results(Window().Sheet()), "116.5|4|60|56.5");
+    EXPECT_FALSE(DiffersFromPicture(Window().grab().toImage(), QStringLiteral("typical-pass@") + scale));
+}
+
+// Every character the window and its messages show is in each embedded face.
 TEST_F(WindowTest, EveryTextShownIsInTheEmbeddedFaces)
 {
     ledger::ReceiptSheet sheet;
-    QString shown = Window().windowTitle() + ToQString(layout::kOkButton) + ToQString(kUsageTitle) + ToQString(kUsageText);
-    for (const char* script : {"c1=3 f23=5 t23 calc", "f0=x", "f14=9^400"}) {  // a result with every total, a failure, out of range
-        Play(sheet, script);
+    QString shown = Window().windowTitle() + ToQString(layout::kOkButton) + ToQString(kUsageTitle);
+    shown += ToQString(kUsageText);
+    // A result with every total, a failure, out of range, then the resets' messages.
+    for (const char* script : {"c1=3 f23=5 t23 calc", "f0=x", "f14=9^400"}) {
+        RunScript(sheet, script);
         const ledger::Message message = ledger::Calculate(sheet);
         shown += ToQString(message.title + message.text + sheet.PreviousTotals());
     }
-    for (const ledger::Message& message : {ledger::FirstStepReset(sheet), ledger::FullReset(sheet)}) shown += ToQString(message.text);
+    for (const ledger::Message& message : {ledger::FirstStepReset(sheet), ledger::FullReset(sheet)}) {
+        shown += ToQString(message.text);
+    }
     for (const QWidget* widget : Window().findChildren<QWidget*>()) shown += widget->property("text").toString();
     for (const Caption& caption : Window().Captions()) shown += caption.text.text();
     for (const char* face : {"song-regular", "song-bold", "hei-bold"}) {
         QFile file(QStringLiteral(":/fonts/receipt-%1.otf").arg(QString::fromLatin1(face)));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << face;
         const QRawFont font(file.readAll(), 16);
-        for (const char32_t c : shown.toUcs4()) EXPECT_TRUE(font.supportsCharacter(c)) << face << " U+" << std::hex << +c;
+        for (const char32_t c : shown.toUcs4()) EXPECT_TRUE(font.supportsCharacter(c)) << face << " U+" << +c;
         EXPECT_FALSE(font.supportsCharacter(U'鑫')) << face << " holds more than the texts";
     }
     // A character typed beyond them still shows, from the system's fonts, where it has one (Wine has none):
@@ -174,30 +157,36 @@ TEST_F(WindowTest, ScreenReadersGetWhatIsShown)
     ClickKey(4);
     Click("RunCommand");
     Click("RunCommand");
-    EXPECT_TRUE(Named<QLabel>("Label9")->text().startsWith(QStringLiteral("相加上次数据，总金额600元")));
-    for (const auto& [widget, what, text] : {std::tuple{Named("Label9"), QAccessible::Name, Named<QLabel>("Label9")->text()},
-                                             {Window().Text1(2), QAccessible::Name, QStringLiteral("第3行 张数")},
-                                             {Window().Text1(2), QAccessible::Value, QStringLiteral("4")},
-                                             {Window().C1(2), QAccessible::Name, QStringLiteral("第3行 加油发票")},
-                                             {Named("Output1"), QAccessible::Name, QStringLiteral("发票金额共")},
-                                             {Named("Output1"), QAccessible::Value, QStringLiteral("1200")},
-                                             {Named("RunCommand"), QAccessible::Name, QStringLiteral("计 算")},
-                                             {Window().Command3(10), QAccessible::Description, QStringLiteral("小数点")},
-                                             {Window().Command2(), QAccessible::Name, QStringLiteral("←")}}) {
+    const QString label9 = Named<QLabel>("Label9")->text();
+    EXPECT_TRUE(label9.startsWith(QStringLiteral("相加上次数据，总金额600元")));
+    const std::tuple<QWidget*, QAccessible::Text, QString> heard[] = {
+        {Named("Label9"), QAccessible::Name, label9},
+        {Window().Text1(2), QAccessible::Name, QStringLiteral("第3行 张数")},
+        {Window().Text1(2), QAccessible::Value, QStringLiteral("4")},
+        {Window().C1(2), QAccessible::Name, QStringLiteral("第3行 加油发票")},
+        {Named("Output1"), QAccessible::Name, QStringLiteral("发票金额共")},
+        {Named("Output1"), QAccessible::Value, QStringLiteral("1200")},
+        {Named("RunCommand"), QAccessible::Name, QStringLiteral("计 算")},
+        {Window().Command3(10), QAccessible::Description, QStringLiteral("小数点")},
+        {Window().Command2(), QAccessible::Name, QStringLiteral("←")},
+    };
+    for (const auto& [widget, what, text] : heard) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(what), text) << widget->objectName();
     }
-    // The captions, which no widget draws: each a label of the window, with its text, where it shows.
+    // The captions, which no widget draws: each a label of the window, with its text, found where it shows.
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&Window());
-    const auto describe = [](const QString& text, const QRect& at) { return QStringLiteral("%1 %2,%3 %4x%5").arg(text).arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height()); };
+    const auto describe = [](const QString& text, const QRect& at) {
+        return QStringLiteral("%1 %2,%3 %4x%5").arg(text).arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height());
+    };
     QStringList drawn, read;
     for (const Caption& caption : Window().Captions()) drawn << describe(caption.text.text(), caption.at);
     for (int i = 0; i < window->childCount(); ++i) {
         QAccessibleInterface* child = window->child(i);
+        if (child->object() != nullptr || child->role() != QAccessible::StaticText) continue;
+        EXPECT_TRUE(window->indexOfChild(child) == i && child->parent() == window && !child->state().invisible);
+        EXPECT_EQ(window->childAt(child->rect().x() + 3, child->rect().y() + 3), child);
         const QPoint at = Window().mapFromGlobal(child->rect().topLeft());
-        if (child->object() == nullptr && child->role() == QAccessible::StaticText && window->indexOfChild(child) == i &&
-            child->parent() == window && !child->state().invisible && child->text(QAccessible::Value).isEmpty() && window->childAt(child->rect().x() + 3, child->rect().y() + 3) == child) {  // found where its text starts
-            read << describe(child->text(QAccessible::Name), QRect(at, child->rect().size()));
-        }
+        read << describe(child->text(QAccessible::Name), QRect(at, child->rect().size()));
     }
     EXPECT_EQ(window->indexOfChild(window->child(1)), 1);  // a widget's place among the children too
     drawn.sort();
@@ -219,11 +208,16 @@ TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(messages_.size() == 1 ? messages_[0].title : "", "计算结果");
     QStringList expected{"RunCommand", "InputMoney1(0)", "Text1(0)", "Output1", "Output2", "SetBackCommand"};
-    for (int row = 1; row < 24; ++row) expected << QStringLiteral("Text1(%1)").arg(row) << QStringLiteral("InputMoney1(%1)").arg(row);
+    for (int row = 1; row < 24; ++row) {
+        expected << QStringLiteral("Text1(%1)").arg(row) << QStringLiteral("InputMoney1(%1)").arg(row);
+    }
     for (int column = 0; column < 3; ++column) {
         for (int row = column; row < 24; row += 3) expected << QStringLiteral("C1(%1)").arg(row);
     }
-    expected << "O1" << "Road1" << "Command1" << "Command4";  // the disabled keys are skipped
+    expected << "O1"
+             << "Road1"
+             << "Command1"
+             << "Command4";  // the disabled keys are skipped
     QStringList visited{QApplication::focusWidget()->objectName()};
     while (visited.size() < expected.size()) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -232,40 +226,14 @@ TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder)
     EXPECT_EQ(visited, expected);
 }
 
-// Whatever the desktop's colour scheme (the tests also run under dark ones),
-// every text reads on its fixed background, message boxes too; the credit
-// line shows whole above the window's edge.
-TEST_F(WindowTest, EveryTextReadsOnItsBackgroundAndTheCreditLineShowsWhole)
+// The real message box, whatever the desktop's scheme (the tests also run under dark ones): its title, its
+// text readable, one OK button and no icon.
+TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
 {
     EXPECT_TRUE(!qEnvironmentVariableIsSet("EXPECT_DARK_DESKTOP") ||  // the desktop's own scheme is dark
                 qApp->property("desktopPalette").value<QPalette>().color(QPalette::Window).lightness() < 100);
-    Click(Window().Text1(2));
-    ClickKey(4);
-    for (const char* face : {"x", "1", "x"}) {  // row 7 pink, Label9 written, row 2 green
-        Window().InputMoney1(7)->setText(QString::fromLatin1(face));
-        Click("RunCommand");
-    }
-    const char* const controls[] = {"Label1",    "Label9",    "InputMoney1(5)", "InputMoney1(7)", "Text1(2)",
-                                    "Output1",   "RunCommand", "Command3(3)",   "Command3(10)",   "Label12"};
-    const QImage shot = Window().grab().toImage();
-    for (const char* control : controls) {
-        const QWidget* widget = Named(control);
-        const QRect area = widget != nullptr ? Place(control).translated(widget->parentWidget()->mapTo(&Window(), QPoint())) : Place(control);
-        const double contrast = Contrast(shot, area.adjusted(2, 2, -2, -2));
-        std::printf("contrast %-16s %5.1f:1\n", control, contrast);
-        EXPECT_GE(contrast, 4.5) << control;
-    }
-    EXPECT_GE(Contrast(shot, {258, 150, 2, 1}), 4.5) << "Line1";
-    // The credit line, centred in a box that reaches below the window; a heading from the left of its box.
-    const QRect credit = Ink(shot, QRect(0, layout::Pixels(7770), 794, 534 - layout::Pixels(7770)));
-    EXPECT_TRUE(!credit.isEmpty() && credit.top() <= layout::Pixels(7770) + 6 && credit.bottom() <= 532);
-    EXPECT_NEAR(credit.left() + credit.right(), 2 * (14 + 766 / 2), 4);
-    EXPECT_LE(Ink(shot, Place("Label5")).left() - Place("Label5").left(), 1);
-    const QRect caption = Place("Label2(14)");  // cut at the bottom of its box, as a label is
-    EXPECT_TRUE(Ink(shot, QRect(caption.left(), caption.bottom() + 1, caption.width(), 1)).isEmpty());
-
-    QStringList seen;  // the real message box: its title, text, one OK button and no icon
-    QTimer poll;       // answers it once shown; whatever is still open after 10 s is closed
+    QStringList seen;
+    QTimer poll;  // answers it once shown; whatever is still open after 10 s is closed
     QObject::connect(&poll, &QTimer::timeout, [&seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) return;
@@ -292,9 +260,10 @@ TEST_F(WindowManager, EveryActionKeepsTheWindowAndItsReceipts)
         // Weston answers every request; Xvfb has no window manager to; a minimised window cannot tell.
         const bool larger = states & (Qt::WindowMaximized | Qt::WindowFullScreen);
         const auto settled = [&] {
-            return Window().windowState() == states && (larger ? Window().width() > 794 : Window().size() == QSize(794, 534));
+            const bool sized = larger ? Window().width() > 794 : Window().size() == QSize(794, 534);
+            return Window().windowState() == states && sized;
         };
-        if (states == Qt::WindowNoState || (larger && QGuiApplication::platformName() == "wayland")) {
+        if (states == Qt::WindowNoState || (larger && OnWayland())) {
             EXPECT_TRUE(QTest::qWaitFor(settled, 5000)) << states << " " << Window().width();
         }
         QTest::qWait(100);

@@ -20,8 +20,8 @@ std::vector<Caption> LayoutCaptions()
     std::vector<Caption> captions;
     for (const layout::Control& control : layout::kControls) {
         if (control.kind != layout::Kind::Caption) continue;
-        captions.push_back({ToQString(control.name), Shown(control.text), PixelRect(control.at), control.font,
-                            control.align == layout::Align::TopCentre});
+        captions.push_back(
+            {Shown(control.text), PixelRect(control.at), control.font, control.align == layout::Align::TopCentre});
     }
     // One text for each row caption, shared by the rows' copies: it is laid out once.
     std::vector<QStaticText> rowTexts;
@@ -30,8 +30,8 @@ std::vector<Caption> LayoutCaptions()
         for (std::size_t i = 0; i < std::size(layout::kRowControls); ++i) {
             const layout::RowControl& control = layout::kRowControls[i];
             if (control.kind != layout::Kind::Caption) continue;
-            captions.push_back({QStringLiteral("%1(%2)").arg(ToQString(control.name)).arg(row), rowTexts[i],
-                                PixelRect(layout::RowControlAt(control, row)), layout::Font::Song12Bold, false});
+            captions.push_back(
+                {rowTexts[i], PixelRect(layout::RowControlAt(control, row)), layout::Font::Song12Bold, false});
         }
     }
     return captions;

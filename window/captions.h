@@ -15,7 +15,6 @@ namespace window {
 // it much sooner than a label widget each would; screen readers still find
 // each as a label (window_accessible.h).
 struct Caption {
-    QString name;      // the control's, "Label2(14)"
     QStaticText text;  // laid out once, when first drawn
     QRect at;          // in the window, in pixels
     layout::Font font;

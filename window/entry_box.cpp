@@ -27,7 +27,8 @@ void EntryBox::mousePressEvent(QMouseEvent* event)
 void EntryBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QLineEdit::mouseReleaseEvent(event);
-    const bool click = pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressedInside_ = false;
     if (click) emit clicked();
 }

@@ -21,11 +21,14 @@ struct Twips {
 };
 
 // Twips to logical pixels, rounded to the nearest pixel.
-constexpr int Pixels(int twips) { return (2 * twips + 15) / 30; }
+constexpr int Pixels(int twips)
+{
+    return (2 * twips + 15) / 30;
+}
 
 inline constexpr std::string_view kWindowTitle = "过路费及加油发票计算器";
-inline constexpr int kClientWidth = 11910;   // 794 pixels
-inline constexpr int kClientHeight = 8010;   // 534 pixels
+inline constexpr int kClientWidth = 11910;  // 794 pixels
+inline constexpr int kClientHeight = 8010;  // 534 pixels
 inline constexpr ledger::BackColour kWindowBackground = ledger::BackColour::White;
 
 enum class Font { Default, Song12Bold, Song12, Song1575Bold, Hei2175Bold, Hei1575Bold };
@@ -39,6 +42,7 @@ struct FontStyle {
 
 // "宋体" and "黑体" are mapped to installed fonts in fonts.cpp. The default
 // font is the standard Simplified Chinese dialog font.
+// clang-format off
 inline constexpr std::array kFonts{
     FontStyle{Font::Default, "宋体", 9, false},
     FontStyle{Font::Song12Bold, "宋体", 12, true},
@@ -47,8 +51,12 @@ inline constexpr std::array kFonts{
     FontStyle{Font::Hei2175Bold, "黑体", 21.75, true},
     FontStyle{Font::Hei1575Bold, "黑体", 15.75, true},
 };
+// clang-format on
 
-constexpr const FontStyle& StyleOf(Font font) { return kFonts[static_cast<std::size_t>(font)]; }
+constexpr const FontStyle& StyleOf(Font font)
+{
+    return kFonts[static_cast<std::size_t>(font)];
+}
 
 // The font of the entry boxes and result fields: the only one that shows
 // typed text, so the only one that may need characters beyond our own texts.
@@ -69,7 +77,7 @@ struct Control {
     std::string_view name;
     Kind kind;
     std::string_view text;  // none for text boxes: they show the sheet's texts
-    Twips at;  // a line is one pixel (15 twips) wide
+    Twips at;               // a line is one pixel (15 twips) wide
     Font font;
     ledger::BackColour background;  // Standard: the system colour for the kind
     std::string_view accessibleName = {};
@@ -79,6 +87,7 @@ struct Control {
 using ledger::BackColour;
 
 // Every control outside the receipt grid and the keypad.
+// clang-format off
 inline constexpr std::array kControls{
     Control{"Label1", Kind::Caption, "第一步：填写发票的面值和数量，后面打勾表示是加油发票，可用底下按钮输入:",
             {225, 1080, 9255, 255}, Font::Song12Bold, BackColour::White},
@@ -109,6 +118,7 @@ inline constexpr std::array kControls{
     Control{"ReadMeText", Kind::Caption, "Power By Nevrik", {210, 7770, 11490, 360}, Font::Default, BackColour::White,
             {}, Align::TopCentre},
 };
+// clang-format on
 
 // The result fields, by the sheet's field order.
 inline constexpr std::array<std::string_view, 4> kResultControls{"Output1", "Output2", "Road1", "O1"};
@@ -122,13 +132,14 @@ struct RowControl {
     RowPart part;
     std::string_view name;
     Kind kind;
-    std::string_view text;  // the entry boxes show the sheet's texts instead
+    std::string_view text;    // the entry boxes show the sheet's texts instead
     std::array<int, 3> left;  // by grid column
     int width;
     int height;
     int topOffset;  // below the line top
 };
 
+// clang-format off
 inline constexpr std::array kRowControls{
     RowControl{RowPart::Label2, "Label2", Kind::Caption, "面值：", {240, 4200, 8160}, 1335, 255, 45},
     RowControl{RowPart::InputMoney1, "InputMoney1", Kind::TextBox, "", {915, 4830, 8820}, 1020, 360, 0},
@@ -136,6 +147,7 @@ inline constexpr std::array kRowControls{
     RowControl{RowPart::Text1, "Text1", Kind::TextBox, "", {2400, 6360, 10320}, 495, 360, 0},
     RowControl{RowPart::Label4, "Label4", Kind::Caption, "张", {3000, 6960, 10920}, 495, 240, 45},
 };
+// clang-format on
 
 // Check boxes: only the box shows, roughly centred on its line.
 inline constexpr std::array kCheckBoxLeft{3360, 7350, 11340};
@@ -144,6 +156,7 @@ struct TopHeight {
     int top;
     int height;
 };
+// clang-format off
 inline constexpr std::array<std::array<TopHeight, 3>, 8> kCheckBoxes{{
     {{{1470, 330}, {1470, 330}, {1470, 330}}},
     {{{1890, 435}, {1890, 435}, {1890, 435}}},
@@ -154,6 +167,7 @@ inline constexpr std::array<std::array<TopHeight, 3>, 8> kCheckBoxes{{
     {{{4305, 435}, {4305, 330}, {4305, 330}}},
     {{{4830, 330}, {4830, 330}, {4725, 540}}},
 }};
+// clang-format on
 
 constexpr Twips RowControlAt(const RowControl& control, int row)
 {
@@ -188,7 +202,10 @@ inline constexpr std::string_view kOkButton = "确定";
 inline constexpr int kKeyTop = 135;
 inline constexpr int kKeyWidth = 780;
 inline constexpr int kKeyHeight = 645;
-constexpr int KeyLeft(int key) { return key == 0 ? 90 : 105 + 840 * key; }  // 10 is the point: 8505
+constexpr int KeyLeft(int key)
+{
+    return key == 0 ? 90 : 105 + 840 * key;
+}  // 10 is the point: 8505
 inline constexpr int kBackspaceLeft = 9345;
 inline constexpr std::string_view kBackspaceCaption = "←";
 

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPaintEvent>
@@ -22,6 +21,7 @@
 #include "window/layout.h"
 #include "window/qt_text.h"
 #include "window/usage_help.h"
+#include "window/wayland.h"
 
 namespace window {
 namespace {
@@ -90,7 +90,10 @@ void ShowText(EntryBox* widget, const ledger::EntryBox& box)
     widget->setCursorPosition(Utf16Index(text, box.selStart));
 }
 
-QString RowName(std::string_view what, int row) { return ToQString(layout::kRowName).arg(row + 1).arg(ToQString(what)); }
+QString RowName(std::string_view what, int row)
+{
+    return ToQString(layout::kRowName).arg(row + 1).arg(ToQString(what));
+}
 
 }  // namespace
 
@@ -113,14 +116,11 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     // plugins at start-up, and decoding a PNG for image-format plugins.
     const QResource icon(QStringLiteral(":/icons/app_icon.rgba"));
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(icon.data(), 32, 32, QImage::Format_RGBA8888))));
-    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
-        setMinimumSize(FixedSize());  // and resizeEvent keeps it at that size in the normal state
-    } else {
-        setFixedSize(FixedSize());
-    }
+    FixSize(this, FixedSize());
     // Set once, before the controls: they inherit both.
     FillBackground(this, ToColor(layout::kWindowBackground));
-    for (const layout::FontStyle& style : layout::kFonts) fonts_[static_cast<std::size_t>(style.font)] = MakeFont(style.font);
+    for (const layout::FontStyle& style : layout::kFonts)
+        fonts_[static_cast<std::size_t>(style.font)] = MakeFont(style.font);
     setFont(fonts_[static_cast<std::size_t>(layout::kWindowFont)]);
 
     BuildControls();
@@ -129,18 +129,14 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     StartUp();
 }
 
-QSize MainWindow::FixedSize() { return {layout::Pixels(layout::kClientWidth), layout::Pixels(layout::kClientHeight)}; }
+QSize MainWindow::FixedSize()
+{
+    return {layout::Pixels(layout::kClientWidth), layout::Pixels(layout::kClientHeight)};
+}
 
-// The window has a fixed size. On Wayland, though, Qt's own title bar offers
-// maximise and full screen whatever the window asks for, and then the window
-// must take the size the compositor gives, or the compositor ends the
-// connection. So there it only has a minimum size and returns to its own
-// size in the normal state; the controls stay where they are on the white
-// background meanwhile.
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
-    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (normal && size() != FixedSize()) resize(FixedSize());
+    KeepSize(this, FixedSize());
     QWidget::resizeEvent(event);
 }
 
@@ -151,7 +147,8 @@ void MainWindow::paintEvent(QPaintEvent* event)
         if (!event->region().intersects(caption.at)) continue;
         painter.setFont(fonts_[static_cast<std::size_t>(caption.font)]);
         QPoint at = caption.at.topLeft();
-        if (caption.centred) at.rx() += (caption.at.width() - painter.fontMetrics().horizontalAdvance(caption.text.text())) / 2;
+        if (caption.centred)
+            at.rx() += (caption.at.width() - painter.fontMetrics().horizontalAdvance(caption.text.text())) / 2;
         painter.setClipRect(caption.at);  // as a label does
         painter.drawStaticText(at, caption.text);
     }
@@ -170,23 +167,24 @@ void MainWindow::BuildControls()
     for (const layout::Control& control : layout::kControls) {
         QWidget* widget = nullptr;
         switch (control.kind) {
-        case layout::Kind::Caption:
-        case layout::Kind::Line: continue;  // drawn by paintEvent
-        case layout::Kind::Label: widget = MakeLabel(this, control.text); break;
-        case layout::Kind::Button: widget = MakeButton(this, control.text); break;
-        case layout::Kind::TextBox: widget = new EntryBox(this); break;
-        case layout::Kind::Frame: {
-            auto* frame = new QFrame(this);
-            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-            widget = frame;
-            break;
-        }
+            case layout::Kind::Caption:
+            case layout::Kind::Line: continue;  // drawn by paintEvent
+            case layout::Kind::Label: widget = MakeLabel(this, control.text); break;
+            case layout::Kind::Button: widget = MakeButton(this, control.text); break;
+            case layout::Kind::TextBox: widget = new EntryBox(this); break;
+            case layout::Kind::Frame: {
+                auto* frame = new QFrame(this);
+                frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+                widget = frame;
+                break;
+            }
         }
         Place(widget, control.name, control.at, control.font);
         // A white control shows the window's white through it.
         if (control.kind == layout::Kind::TextBox) {
             Paint(widget, control.background);
-        } else if (control.background != ledger::BackColour::Standard && control.background != layout::kWindowBackground) {
+        } else if (control.background != ledger::BackColour::Standard &&
+                   control.background != layout::kWindowBackground) {
             FillBackground(widget, ToColor(control.background));
         }
         if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
@@ -237,7 +235,9 @@ void MainWindow::BuildRow(int row)
 
 void MainWindow::BuildKeypad(QWidget* frame)
 {
-    const auto keyAt = [](int left) { return layout::Twips{left, layout::kKeyTop, layout::kKeyWidth, layout::kKeyHeight}; };
+    const auto keyAt = [](int left) {
+        return layout::Twips{left, layout::kKeyTop, layout::kKeyWidth, layout::kKeyHeight};
+    };
     for (int key = 0; key < entry::kKeyCount; ++key) {
         QPushButton* button = MakeButton(frame, entry::kKeyCaptions[static_cast<std::size_t>(key)]);
         button->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus, caret and selection in the box
@@ -255,7 +255,8 @@ void MainWindow::BuildKeypad(QWidget* frame)
 void MainWindow::WireEvents()
 {
     const auto run = [this](QPushButton* button, Message (*operation)(ledger::ReceiptSheet&)) {
-        connect(button, &QPushButton::clicked, this, [this, operation] { Run([this, operation] { return operation(sheet_); }); });
+        connect(button, &QPushButton::clicked, this,
+                [this, operation] { Run([this, operation] { return operation(sheet_); }); });
     };
     run(runCommand_, ledger::Calculate);
     run(command4_, ledger::FirstStepReset);
@@ -274,7 +275,8 @@ void MainWindow::WireEvents()
             connect(box, &QLineEdit::cursorPositionChanged, this, [this, id] { MirrorSelection(id); });
             connect(box, &QLineEdit::selectionChanged, this, [this, id] { MirrorSelection(id); });
         }
-        connect(C1(row), &QCheckBox::toggled, this, [this, row](bool ticked) { sheet_.MirrorFuelMark(row, ticked ? 1 : 0); });
+        connect(C1(row), &QCheckBox::toggled, this,
+                [this, row](bool ticked) { sheet_.MirrorFuelMark(row, ticked ? 1 : 0); });
     }
     for (const ledger::ResultField field : ledger::kResultFields) {
         connect(Result(field), &QLineEdit::textChanged, this,
@@ -289,8 +291,9 @@ void MainWindow::WireEvents()
 void MainWindow::SetFocusOrder()
 {
     using ledger::ResultField;
-    std::vector<QWidget*> order{runCommand_, InputMoney1(0), Text1(0), Result(ResultField::Output1),
-                                Result(ResultField::Output2), setBackCommand_};
+    std::vector<QWidget*> order{
+        runCommand_,    InputMoney1(0), Text1(0), Result(ResultField::Output1), Result(ResultField::Output2),
+        setBackCommand_};
     for (int row = 1; row < ledger::kRowCount; ++row) {
         order.push_back(Text1(row));
         order.push_back(InputMoney1(row));

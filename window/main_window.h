@@ -66,7 +66,7 @@ private:
     ledger::ReceiptSheet sheet_;
     entry::Keypad keypad_;
     MessagePresenter presenter_;
-    std::vector<Caption> captions_;  // drawn by paintEvent
+    std::vector<Caption> captions_;                   // drawn by paintEvent
     std::array<QFont, layout::kFonts.size()> fonts_;  // made once, shared by the controls
 
     std::array<EntryBox*, ledger::kRowCount> faceBoxes_{};
