@@ -5,8 +5,14 @@ CMAKE_ARGS ?=
 
 RELEASE   := $(BUILD)-release
 
-.PHONY: all deps release test test-plain test-sanitize test-package test-fuzz fuzz package screenshot run bench clean \
-        windows-deps windows-build windows test-windows screenshot-windows
+# Every date an artefact holds is the commit's: a fresh clone built today and
+# one built next year give the same bytes. A source tarball carries the date
+# in .source-date-epoch, which git archive fills in.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || cat .source-date-epoch)
+export SOURCE_DATE_EPOCH
+
+.PHONY: all deps release test test-format test-plain test-sanitize test-package test-fuzz fuzz package screenshot run \
+        bench clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible
 
 all: test
 
@@ -16,7 +22,11 @@ deps:
 # Build everything and run every test through ctest, check the package, run
 # every test again with AddressSanitizer and UndefinedBehaviorSanitizer, then
 # let the fuzzer drive the random user for a few seconds.
-test: test-plain test-package test-sanitize test-fuzz
+test: test-format test-plain test-package test-sanitize test-fuzz
+
+# Every C++ file is laid out in the house style (.clang-format).
+test-format: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 test-plain: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
@@ -58,30 +68,31 @@ release: deps
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_CXX_FLAGS="$$($(HARDENING) dpkg-buildflags --get CXXFLAGS) $$($(HARDENING) dpkg-buildflags --get CPPFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)" $(CMAKE_ARGS)
+	cmake --build $(RELEASE) -j $(JOBS)
 
 # Build (Release) and open the window; without a display the program says so.
 run: release
-	cmake --build $(RELEASE) -j $(JOBS) --target receipt-calculator
 	$(RELEASE)/app/receipt-calculator
 
 # The Debian package.
 package: release
-	cmake --build $(RELEASE) -j $(JOBS)
 	cd $(RELEASE) && cpack -G DEB
 
 # The package checked without installing it: lintian, then unpacked into a
-# scratch root, validated in place and started from there on Xvfb.
+# scratch root, validated in place and started from there on Xvfb. Then
+# packed again a second later: the same bytes.
 test-package: package
 	tools/check-package $(RELEASE)/receipt-calculator_*.deb
+	rm -rf $(RELEASE)/first && mkdir $(RELEASE)/first && mv $(RELEASE)/receipt-calculator_*.deb $(RELEASE)/first/
+	sleep 1 && cd $(RELEASE) && cpack -G DEB >/dev/null
+	tools/same-bytes $(RELEASE)/first/receipt-calculator_*.deb $(RELEASE)/receipt-calculator_*.deb
 
 # A PNG of the window, for the README.
 screenshot: release
-	cmake --build $(RELEASE) -j $(JOBS) --target receipt-calculator
 	tools/screenshot $(RELEASE)/app/receipt-calculator docs/screenshot.png
 
 # Speed figures (printed, never asserted).
 bench: release
-	cmake --build $(RELEASE) -j $(JOBS)
 	$(RELEASE)/bench/calculate_bench
 	$(RELEASE)/bench/click_bench
 	tools/with-xvfb \
@@ -92,7 +103,7 @@ bench: release
 # tools/build-windows-qt builds once from Debian's sources into the user's
 # cache (about 40 minutes the first time). The tests run under Wine on a
 # private Xvfb, in a scratch Wine prefix that is removed afterwards.
-WINDOWS     := build-windows
+WINDOWS     := $(BUILD)-windows
 WINE_PREFIX := $(CURDIR)/$(WINDOWS)/wineprefix
 windows-deps:
 	@tools/install-packages windows
@@ -105,22 +116,50 @@ windows-build: windows-deps
 	  "-DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/tools/with-wine;--qt;$$qt;$(WINE_PREFIX)" && \
 	cmake --build $(WINDOWS) -j $(JOBS)
 
-# The portable zip and the installer, in build-windows/dist.
+# The portable zip and the installer, in $(WINDOWS)/dist.
 windows: windows-build
 	packaging/windows/make-dist $(WINDOWS) $$(tools/build-windows-qt)
 
 # Every test that makes sense on Windows, under Wine; then the zip and the
-# installer checked as a user meets them.
+# installer checked as a user meets them, and made again a second later: the
+# same bytes.
 test-windows: windows
 	rm -rf $(WINE_PREFIX) $(WINE_PREFIX).lock
-	qt=$$(tools/build-windows-qt); tools/with-wine $(WINE_PREFIX) --start; \
+	tools/with-wine $(WINE_PREFIX) --start; \
 	tools/with-xvfb ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS) --timeout 600; status=$$?; \
 	tools/with-wine $(WINE_PREFIX) --stop; rm -rf $(WINE_PREFIX) $(WINE_PREFIX).lock; exit $$status
-	packaging/windows/check-dist $(WINDOWS)/dist docs/screenshot.png
+	packaging/windows/check-dist $(WINDOWS) docs/screenshot.png
+	sleep 1 && packaging/windows/make-dist $(WINDOWS) $$(tools/build-windows-qt) $(WINDOWS)/dist-again >/dev/null
+	for artefact in $(WINDOWS)/dist/*.zip $(WINDOWS)/dist/*.exe; do \
+	  tools/same-bytes $$artefact $(WINDOWS)/dist-again/$$(basename $$artefact) || exit 1; \
+	done
+
+# Every artefact of a release in one folder, with their checksums: the .deb,
+# the portable zip, the installer and (from a git checkout) the source
+# tarball. Built from a fresh clone or from that tarball, the same bytes.
+DIST := $(BUILD)-dist
+dist: package windows
+	rm -rf $(DIST) && mkdir -p $(DIST)
+	cp $(RELEASE)/receipt-calculator_*.deb $(WINDOWS)/dist/*.zip $(WINDOWS)/dist/*.exe $(DIST)/
+	. $(RELEASE)/identity.sh && if git rev-parse --git-dir >/dev/null 2>&1; then \
+	  git archive --format=tar --prefix=$$PROGRAM_NAME-$$VERSION/ HEAD | gzip -9n >$(DIST)/$$PROGRAM_NAME-$$VERSION.tar.gz; fi
+	cd $(DIST) && sha256sum $$(ls | LC_ALL=C sort) >SHA256SUMS
+	cat $(DIST)/SHA256SUMS
+
+# make dist here and in a fresh clone of the same commit under another path:
+# the two SHA256SUMS must be the same. (The clone reuses the cached Qt.)
+check-reproducible: dist
+	rm -rf $(BUILD)-elsewhere && git clone -q . $(BUILD)-elsewhere/receipt-calculator-clone
+	$(MAKE) -C $(BUILD)-elsewhere/receipt-calculator-clone dist
+	diff $(DIST)/SHA256SUMS $(BUILD)-elsewhere/receipt-calculator-clone/$(DIST)/SHA256SUMS
+	for file in $$(cd $(DIST) && ls); do \
+	  tools/same-bytes $(DIST)/$$file $(BUILD)-elsewhere/receipt-calculator-clone/$(DIST)/$$file || exit 1; \
+	done
+	rm -rf $(BUILD)-elsewhere
 
 # A PNG of the window under Wine, for the README.
 screenshot-windows: windows
-	packaging/windows/check-dist $(WINDOWS)/dist docs/screenshot.png docs/screenshot-windows.png
+	packaging/windows/check-dist $(WINDOWS) docs/screenshot.png docs/screenshot-windows.png
 
 clean:
-	rm -rf $(BUILD) $(RELEASE) $(SANITIZE) $(FUZZ) $(WINDOWS)
+	rm -rf $(BUILD) $(RELEASE) $(SANITIZE) $(FUZZ) $(WINDOWS) $(DIST) $(BUILD)-elsewhere

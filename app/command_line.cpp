@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 
 #include "app/report.h"
+#include "window/identity.h"
+#include "window/qt_text.h"
 
 namespace app {
 
@@ -14,8 +16,9 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Adds up road-toll receipts and fuel invoices for reimbursement, exact to the cent.\n"
-                       "过路费及加油发票计算器：合计过路费小票和加油发票的金额与张数。\n"
+        QStringLiteral("Adds up road-toll receipts and fuel invoices for reimbursement, exact to the cent.\n") +
+        window::ToQString(window::identity::kTitle) +
+        QStringLiteral("：合计过路费小票和加油发票的金额与张数。\n"
                        "The window's \"使用说明\" button shows the usage help."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();

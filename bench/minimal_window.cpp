@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QLabel>
 
+#include "window/identity.h"
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("过路费及加油发票计算器"));
+    QLabel label(QString::fromUtf8(window::identity::kTitle.data(), window::identity::kTitle.size()));
     label.setFixedSize(794, 534);
     label.show();
     return QApplication::exec();

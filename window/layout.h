@@ -10,6 +10,7 @@
 
 #include "ledger/back_colour.h"
 #include "ledger/receipt_sheet.h"
+#include "window/identity.h"
 
 namespace window::layout {
 
@@ -26,7 +27,7 @@ constexpr int Pixels(int twips)
     return (2 * twips + 15) / 30;
 }
 
-inline constexpr std::string_view kWindowTitle = "过路费及加油发票计算器";
+inline constexpr std::string_view kWindowTitle = identity::kTitle;
 inline constexpr int kClientWidth = 11910;  // 794 pixels
 inline constexpr int kClientHeight = 8010;  // 534 pixels
 inline constexpr ledger::BackColour kWindowBackground = ledger::BackColour::White;

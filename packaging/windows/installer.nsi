@@ -2,21 +2,21 @@
 ; rights; a Start-menu shortcut and an entry in the list of installed
 ; programs; an uninstaller that removes exactly the files it installed.
 ; Its pages are in Simplified Chinese; /S installs and uninstalls silently.
-; Made by make-dist, which defines VERSION, PUBLISHER, FOLDER (the portable
-; folder), FILES and UNFILES (what to install and remove), SIZE_KB, ICON and
-; OUTFILE.
+; Made by make-dist, which defines PRODUCT (the program's title), NAME (its
+; file name), VERSION, PUBLISHER, FILES and UNFILES (what to install and
+; remove), SIZE_KB, ICON and OUTFILE.
 Target amd64-unicode  ; the program is 64-bit, and so is its installer
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
+SetDateSave off  ; the files' dates stay out: the same bytes from every build
 
-!define PRODUCT "过路费及加油发票计算器"
-!define PROGRAM "receipt-calculator.exe"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\receipt-calculator"
+!define PROGRAM "${NAME}.exe"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${NAME}"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "$LOCALAPPDATA\Programs\receipt-calculator"
+InstallDir "$LOCALAPPDATA\Programs\${NAME}"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
 !include "MUI2.nsh"
