@@ -8,7 +8,9 @@ RELEASE   := $(BUILD)-release
 # Every date an artefact holds is the commit's: a fresh clone built today and
 # one built next year give the same bytes. A source tarball carries the date
 # in .source-date-epoch, which git archive fills in.
-SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || cat .source-date-epoch)
+ifndef SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH := $(shell grep -sx '[0-9]*' .source-date-epoch || git log -1 --format=%ct)
+endif
 export SOURCE_DATE_EPOCH
 
 .PHONY: all deps release test test-format test-plain test-sanitize test-package test-fuzz fuzz package screenshot run \

@@ -9,7 +9,7 @@
 
 namespace entry {
 
-// `NowP` / `NowP2` value meaning "no box of this kind is current".
+// The value of `NowP` / `NowP2` when no box of that kind is current.
 inline constexpr std::int16_t kNoBox = 1000;
 
 // The keypad keys `Command3(0)`..`Command3(10)`: the digits, then the point.
@@ -27,8 +27,8 @@ using FocusRequest = std::optional<ledger::BoxId>;
 // fresh keypad is in the start state: no current box, every key disabled.
 class Keypad {
 public:
-    std::int16_t NowP() const { return nowP_; }
-    std::int16_t NowP2() const { return nowP2_; }
+    std::int16_t NowP() const { return nowP_; }    // the row of the current face-value box, or kNoBox
+    std::int16_t NowP2() const { return nowP2_; }  // the row of the current count box, or kNoBox
     std::optional<ledger::BoxId> CurrentBox() const;
 
     bool KeyEnabled(int key) const { return keys_.at(static_cast<std::size_t>(key)); }  // Command3(key)

@@ -11,9 +11,6 @@
 namespace ledger {
 namespace {
 
-// Rows whose face-value box is painted common grey, in painting order.
-constexpr std::array kCommonRows{6, 5, 11, 9, 15};
-
 bool IsCommonRow(int row)
 {
     return kRowDefaults[static_cast<std::size_t>(row)].common;
@@ -84,11 +81,10 @@ using RowFlags = std::array<bool, kRowCount>;
 
 void RepaintRows(ReceiptSheet& sheet, const RowFlags& counted)
 {
-    for (const int row : kCommonRows) sheet.SetColour({BoxKind::Face, row}, BackColour::CommonGrey);
     for (int row = 0; row < kRowCount; ++row) {
         const BoxId face{BoxKind::Face, row};
         const BoxId count{BoxKind::Count, row};
-        if (!IsCommonRow(row)) sheet.SetColour(face, BackColour::White);
+        sheet.SetColour(face, IsCommonRow(row) ? BackColour::CommonGrey : BackColour::White);
         sheet.SetColour(count, BackColour::White);
         if (counted[static_cast<std::size_t>(row)]) {
             sheet.SetColour(face, BackColour::CountedGreen);

@@ -52,7 +52,7 @@ void ReceiptSheet::SetEdited(BoxId box, std::string text, std::size_t caret)
     entry.text = std::move(text);
     entry.selStart = std::min(caret, CharCount(entry.text));
     entry.selLength = 0;
-    writes_.Text(box);
+    writes_.MarkText(box);
 }
 
 void ReceiptSheet::MirrorBox(BoxId box, std::string text, std::size_t selStart, std::size_t selLength)
@@ -79,7 +79,7 @@ void ReceiptSheet::SetColour(BoxId box, BackColour colour)
 {
     Row& row = RowAt(box.row);
     (box.kind == BoxKind::Face ? row.faceColour : row.countColour) = colour;
-    writes_.Colour(box);
+    writes_.MarkColour(box);
 }
 
 int ReceiptSheet::FuelMark(int row) const
@@ -90,7 +90,7 @@ int ReceiptSheet::FuelMark(int row) const
 void ReceiptSheet::SetFuelMark(int row, int mark)
 {
     MirrorFuelMark(row, mark);
-    writes_.FuelMark(row);
+    writes_.MarkFuelMark(row);
 }
 
 void ReceiptSheet::MirrorFuelMark(int row, int mark)
@@ -106,7 +106,7 @@ const std::string& ReceiptSheet::Result(ResultField field) const
 void ReceiptSheet::SetResult(ResultField field, std::string text)
 {
     MirrorResult(field, std::move(text));
-    writes_.Result(field);
+    writes_.MarkResult(field);
 }
 
 void ReceiptSheet::MirrorResult(ResultField field, std::string text)
@@ -116,8 +116,8 @@ void ReceiptSheet::MirrorResult(ResultField field, std::string text)
 
 void ReceiptSheet::SetPreviousTotals(std::string text)
 {
-    label9_ = std::move(text);
-    writes_.PreviousTotals();
+    previousTotals_ = std::move(text);
+    writes_.MarkPreviousTotals();
 }
 
 Writes ReceiptSheet::TakeWrites()

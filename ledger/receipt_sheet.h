@@ -23,8 +23,13 @@ struct BoxId {
     friend bool operator==(const BoxId&, const BoxId&) = default;
 };
 
-// The four result fields, which are the running totals.
-enum class ResultField : std::uint8_t { Output1, Output2, Road1, O1 };
+// The four result fields, which are the running totals, by the names of their controls.
+enum class ResultField : std::uint8_t {
+    Output1,  // the money: every receipt's amount
+    Output2,  // the number of receipts (the sheet total), a 16-bit whole number
+    Road1,    // the toll part of the money
+    O1,       // the fuel part of the money
+};
 inline constexpr std::array kResultFields{ResultField::Output1, ResultField::Output2, ResultField::Road1,
                                           ResultField::O1};
 
@@ -62,17 +67,17 @@ inline constexpr std::array<RowDefault, kRowCount> kRowDefaults{{
 // carets) alone. A written text counts even when it did not change.
 class Writes {
 public:
-    void Text(BoxId box) { bits_.set(Index(kText, box)); }
-    void Colour(BoxId box) { bits_.set(Index(kColour, box)); }
-    void FuelMark(int row) { bits_.set(kFuelMarks + static_cast<std::size_t>(row)); }
-    void Result(ResultField field) { bits_.set(kResults + static_cast<std::size_t>(field)); }
-    void PreviousTotals() { bits_.set(kLabel9); }
+    void MarkText(BoxId box) { bits_.set(Index(kText, box)); }
+    void MarkColour(BoxId box) { bits_.set(Index(kColour, box)); }
+    void MarkFuelMark(int row) { bits_.set(kFuelMarks + static_cast<std::size_t>(row)); }
+    void MarkResult(ResultField field) { bits_.set(kResults + static_cast<std::size_t>(field)); }
+    void MarkPreviousTotals() { bits_.set(kPreviousTotals); }
 
     bool HasText(BoxId box) const { return bits_.test(Index(kText, box)); }
     bool HasColour(BoxId box) const { return bits_.test(Index(kColour, box)); }
     bool HasFuelMark(int row) const { return bits_.test(kFuelMarks + static_cast<std::size_t>(row)); }
     bool HasResult(ResultField field) const { return bits_.test(kResults + static_cast<std::size_t>(field)); }
-    bool HasPreviousTotals() const { return bits_.test(kLabel9); }
+    bool HasPreviousTotals() const { return bits_.test(kPreviousTotals); }
     bool None() const { return bits_.none(); }
 
 private:
@@ -81,14 +86,14 @@ private:
     static constexpr std::size_t kColour = 2 * kRows;  // face and count colours
     static constexpr std::size_t kFuelMarks = 4 * kRows;
     static constexpr std::size_t kResults = 5 * kRows;
-    static constexpr std::size_t kLabel9 = kResults + kResultFields.size();
+    static constexpr std::size_t kPreviousTotals = kResults + kResultFields.size();
 
     static std::size_t Index(std::size_t base, BoxId box)
     {
         return base + (box.kind == BoxKind::Count ? kRows : 0) + static_cast<std::size_t>(box.row);
     }
 
-    std::bitset<kLabel9 + 1> bits_;
+    std::bitset<kPreviousTotals + 1> bits_;
 };
 
 // The sheet of 24 receipt rows, the four result fields and the
@@ -123,7 +128,8 @@ public:
     void SetResult(ResultField field, std::string text);
     void MirrorResult(ResultField field, std::string text);
 
-    const std::string& PreviousTotals() const { return label9_; }
+    // The previous-totals line, shown by `Label9`: what the last calculation carried over.
+    const std::string& PreviousTotals() const { return previousTotals_; }
     void SetPreviousTotals(std::string text);
 
     // Returns what was written since the last call and forgets it.
@@ -135,7 +141,7 @@ private:
         EntryBox count;
         BackColour faceColour = BackColour::Standard;
         BackColour countColour = BackColour::Standard;
-        int fuelMark = 0;
+        int fuelMark = 0;  // 1: a fuel row (the check box `C1(i)`), 0: a toll row
     };
 
     Row& RowAt(int row);
@@ -144,7 +150,7 @@ private:
 
     std::array<Row, kRowCount> rows_;
     std::array<std::string, kResultFields.size()> results_;
-    std::string label9_;
+    std::string previousTotals_;
     Writes writes_;
 };
 

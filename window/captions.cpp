@@ -37,4 +37,20 @@ std::vector<Caption> LayoutCaptions()
     return captions;
 }
 
+void DrawCaptions(QPainter& painter, const std::vector<Caption>& captions,
+                  const std::array<QFont, layout::kFonts.size()>& fonts, const QRegion& region)
+{
+    for (const Caption& caption : captions) {
+        if (!region.intersects(caption.at)) continue;
+        painter.setFont(fonts[static_cast<std::size_t>(caption.font)]);
+        QPoint at = caption.at.topLeft();
+        if (caption.centred) {
+            at.rx() += (caption.at.width() - painter.fontMetrics().horizontalAdvance(caption.text.text())) / 2;
+        }
+        painter.setClipRect(caption.at);  // as a label does
+        painter.drawStaticText(at, caption.text);
+    }
+    painter.setClipping(false);
+}
+
 }  // namespace window

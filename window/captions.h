@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QFont>
+#include <QPainter>
 #include <QRect>
+#include <QRegion>
 #include <QStaticText>
 #include <QString>
 
+#include <array>
 #include <vector>
 
 #include "window/layout.h"
@@ -23,5 +27,9 @@ struct Caption {
 
 // Every caption of the layout tables, in their order.
 std::vector<Caption> LayoutCaptions();
+
+// Draws the captions that meet `region`, each in its font, cut at its box as a label would be.
+void DrawCaptions(QPainter& painter, const std::vector<Caption>& captions,
+                  const std::array<QFont, layout::kFonts.size()>& fonts, const QRegion& region);
 
 }  // namespace window

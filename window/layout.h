@@ -6,7 +6,9 @@
 // scaling takes the logical pixels from there.
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "ledger/back_colour.h"
 #include "ledger/receipt_sheet.h"
@@ -127,7 +129,7 @@ inline constexpr std::array<std::string_view, 4> kResultControls{"Output1", "Out
 // The receipt grid: row i stands in column i mod 3 and line i div 3.
 inline constexpr std::array kLineTops{1470, 1920, 2400, 2880, 3360, 3840, 4320, 4800};
 
-enum class RowPart { Label2, InputMoney1, Label3, Text1, Label4, C1 };
+enum class RowPart { Label2, InputMoney1, Label3, Text1, Label4 };
 
 struct RowControl {
     RowPart part;
@@ -186,6 +188,47 @@ constexpr Twips CheckBoxAt(int row)
     const auto column = static_cast<std::size_t>(row % 3);
     const TopHeight& box = kCheckBoxes[static_cast<std::size_t>(row / 3)][column];
     return {kCheckBoxLeft[column], box.top, kCheckBoxWidth, box.height};
+}
+
+// The order Tab visits the controls in. A stop with rows stands for that
+// control of the rows first..last, every `step` rows; with `then`, each
+// row's two controls in turn.
+struct TabStop {
+    std::string_view name;
+    int first = -1;  // -1: a single control
+    int last = -1;
+    int step = 1;
+    std::string_view then = {};
+};
+// clang-format off
+inline constexpr std::array kTabOrder{
+    TabStop{"RunCommand"}, TabStop{"InputMoney1", 0, 0}, TabStop{"Text1", 0, 0},
+    TabStop{"Output1"}, TabStop{"Output2"}, TabStop{"SetBackCommand"},
+    TabStop{"Text1", 1, 23, 1, "InputMoney1"},                            // the other rows, count box first
+    TabStop{"C1", 0, 21, 3}, TabStop{"C1", 1, 22, 3}, TabStop{"C1", 2, 23, 3},  // the fuel marks, down each column
+    TabStop{"O1"}, TabStop{"Road1"}, TabStop{"Command1"},
+    TabStop{"Command3", 0, 10}, TabStop{"Command2"}, TabStop{"Command4"},
+};
+// clang-format on
+
+// The object name of one of an array of controls: "Text1(3)".
+inline std::string Indexed(std::string_view name, int index)
+{
+    return std::string(name) + "(" + std::to_string(index) + ")";
+}
+
+// The object names of kTabOrder, in its order.
+inline std::vector<std::string> TabOrderNames()
+{
+    std::vector<std::string> names;
+    for (const TabStop& stop : kTabOrder) {
+        if (stop.first < 0) names.emplace_back(stop.name);
+        for (int row = stop.first; stop.first >= 0 && row <= stop.last; row += stop.step) {
+            names.push_back(Indexed(stop.name, row));
+            if (!stop.then.empty()) names.push_back(Indexed(stop.then, row));
+        }
+    }
+    return names;
 }
 
 // What screen readers say where a control shows no text of its own.

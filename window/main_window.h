@@ -20,9 +20,9 @@ namespace window {
 
 class EntryBox;
 
-// The one window, `C1`: shows the receipt sheet and the keypad and forwards
-// every click to them. It keeps no rule of its own: after each operation it
-// refreshes exactly the controls the operation wrote, then shows its message.
+// The one window, `C1` (the name the rows' fuel marks `C1(i)` share): shows the receipt sheet and the keypad and
+// forwards every click to them. It keeps no rule of its own: after each operation it refreshes exactly the controls the
+// operation wrote, then shows its message.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -49,11 +49,11 @@ private:
     void BuildControls();
     void BuildRow(int row);
     void BuildKeypad(QWidget* frame);
-    void WireEvents();
     void SetFocusOrder();
-    void StartUp();
 
-    void Run(const std::function<ledger::Message()>& operation);
+    // What the controls do (window_events.cpp).
+    void WireEvents();
+    void Run(ledger::Message (*operation)(ledger::ReceiptSheet&));
     void SelectBox(ledger::BoxId box);
     void AfterKey(entry::FocusRequest focus);
     void ShowWrites();

@@ -11,6 +11,7 @@
 
 namespace {
 
+using window::layout::Indexed;
 using window::layout::Pixels;
 using window::layout::Twips;
 
@@ -20,11 +21,6 @@ void Print(std::string_view name, const Twips& at, int left = 0, int top = 0)
     for (char& c : shell) c = c == '(' || c == ')' ? '_' : c;
     std::printf("%s=\"%d %d %d %d\"\n", shell.c_str(), left + Pixels(at.left), top + Pixels(at.top), Pixels(at.width),
                 Pixels(at.height));
-}
-
-std::string Indexed(std::string_view name, int index)
-{
-    return std::string(name) + "(" + std::to_string(index) + ")";
 }
 
 }  // namespace
