@@ -1,35 +1,24 @@
-// The random user: a fuzzer's bytes read as what a user does to the real window (offscreen, never painted):
-// clicks into boxes, keypad keys, typed and pasted text, caret moves and selections, fuel marks, the buttons.
-// After every step the window must show exactly what the sheet and the keypad hold (Difference), and the step
-// must keep the rules of Play() and Check(); anything else aborts, which hands the input back as the failing case.
-// ctest plays it in window_tests (RandomUser), libFuzzer drives it in random_user_fuzzer.
+// The random user's steps and checks; random_user.h says what it does and which byte means what.
+#include "random_user.h"
+
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QPushButton>
-#include <QSysInfo>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <random>
 #include <tuple>
 
-#include "tests/window_difference.h"
-#include "window/application.h"
+#include "sheet_script.h"
+#include "window_difference.h"
 
+namespace random_user {
 namespace {
 
 using ledger::BoxKind, ledger::ReceiptSheet, ledger::ResultField;
-
-std::size_t stepsPlayed = 0;  // for the figures
 
 [[noreturn]] void Fail(const std::string& what)
 {
@@ -66,7 +55,7 @@ std::optional<std::int64_t> Scaled(const std::string& text, std::size_t places, 
 // boxes, unless it stopped out of range, which changes none. Money is toll + fuel to the cent when it was so
 // before. Where every text is simple (face values and totals in cents, whole counts), the outcome and the totals
 // are exactly what this walk in integer cents gives.
-void Check(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::Message& message)
+void CheckCalculation(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::Message& message)
 {
     const bool success = message.title == "计算结果",
                outOfRange = message.text.find("超出计算范围") != std::string::npos;
@@ -115,8 +104,8 @@ void Check(const ReceiptSheet& before, const ReceiptSheet& after, const ledger::
 
 // A reset puts every row back as it starts and keeps the fuel marks and the previous-totals line; the first-step
 // reset keeps the totals, the full one sets them to 0. The usage help changes nothing.
-void Check(const std::string& button, const ReceiptSheet& before, const ReceiptSheet& after,
-           const ledger::Message& message)
+void CheckResetOrHelp(const std::string& button, const ReceiptSheet& before, const ReceiptSheet& after,
+                      const ledger::Message& message)
 {
     const bool full = button == "SetBackCommand", help = button == "Command1";
     const ledger::Message expected{help ? "使用说明" : "重置第一步数据",
@@ -141,7 +130,7 @@ void Check(const std::string& button, const ReceiptSheet& before, const ReceiptS
     if (after.PreviousTotals() != before.PreviousTotals()) Fail(button + " changed the previous totals");
 }
 
-// The bytes of one input, read as the user's steps.
+// The bytes of one input, read as the user's steps (random_user.h says which byte means what).
 class Steps {
 public:
     Steps(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
@@ -180,14 +169,15 @@ void Click(QWidget* widget, int x = -1)
 }
 
 // Besides the checks of every step: only a click into an entry box makes it current; a key that is enabled gives
-// the current box the focus back; a box keeps its selection while the focus is elsewhere.
-void Play(window::MainWindow& window, Steps& steps, ledger::Message& lastMessage)
+// the current box the focus back; a box keeps its selection while the focus is elsewhere. Returns the steps played.
+std::size_t PlaySteps(window::MainWindow& window, Steps& steps, ledger::Message& lastMessage)
 {
     static const char* const kButtons[] = {"RunCommand", "Command4", "SetBackCommand", "Command1"};
     static const Qt::Key kKeys[] = {Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Home, Qt::Key_End,
                                     Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_A};
     static const Qt::KeyboardModifiers kModifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
-    while (!steps.Done()) {
+    std::size_t played = 0;
+    for (; !steps.Done(); ++played) {
         const ReceiptSheet before = window.Sheet();
         const auto current = window.KeypadState().CurrentBox();
         QWidget* const focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
@@ -205,8 +195,8 @@ void Play(window::MainWindow& window, Steps& steps, ledger::Message& lastMessage
                 break;
             }
             case 1: {
-                const int key = steps.Next(12);  // the eleven keys, then backspace
-                QPushButton* button = key == entry::kKeyCount ? window.Command2() : window.Command3(key);
+                const int key = steps.Next(kBackspace + 1);
+                QPushButton* button = key == kBackspace ? window.Command2() : window.Command3(key);
                 keyed = writes = button->isEnabled();
                 Click(button);
                 break;
@@ -216,13 +206,19 @@ void Play(window::MainWindow& window, Steps& steps, ledger::Message& lastMessage
                     QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, steps.Character(), {});
                 }
                 break;
-            case 3:  // a paste, up to a long run of one character
-                QGuiApplication::clipboard()->setText(steps.Character().repeated(1 + steps.Next(256) * steps.Next(8)));
+            case 3: {  // a paste, up to a long run of one character
+                const QString character = steps.Character();
+                const int times = steps.Next(256);
+                QGuiApplication::clipboard()->setText(character.repeated(1 + times * steps.Next(8)));
                 QTest::keyClick(Box(window, steps.Next(52)), Qt::Key_V, Qt::ControlModifier);
                 break;
-            case 4:
-                QTest::keyClick(Box(window, steps.Next(52)), kKeys[steps.Next(7)], kModifiers[steps.Next(3)]);
+            }
+            case 4: {
+                QWidget* box = Box(window, steps.Next(52));
+                const Qt::Key key = kKeys[steps.Next(7)];
+                QTest::keyClick(box, key, kModifiers[steps.Next(3)]);
                 break;
+            }
             case 5: Click(window.C1(steps.Next(ledger::kRowCount))); break;
             case 6:
                 pressed = kButtons[steps.Next(std::size(kButtons))];
@@ -237,7 +233,6 @@ void Play(window::MainWindow& window, Steps& steps, ledger::Message& lastMessage
                 QTest::keyClick(focused, Qt::Key_Space);
                 break;
         }
-        ++stepsPlayed;
         if (const std::string difference = window::Difference(window); !difference.empty())
             Fail(difference + " differs");
         if (!clickedBox && window.KeypadState().CurrentBox() != current) Fail("a box became current without a click");
@@ -251,26 +246,17 @@ void Play(window::MainWindow& window, Steps& steps, ledger::Message& lastMessage
             selection(window.Sheet()) != selection(before)) {
             Fail("a box lost its selection with the focus");
         }
-        if (pressed == kButtons[0]) Check(before, window.Sheet(), lastMessage);
+        if (pressed == kButtons[0]) CheckCalculation(before, window.Sheet(), lastMessage);
         if (std::find(std::begin(kButtons) + 1, std::end(kButtons), pressed) != std::end(kButtons)) {
-            Check(pressed, before, window.Sheet(), lastMessage);
+            CheckResetOrHelp(pressed, before, window.Sheet(), lastMessage);
         }
     }
+    return played;
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(*argc, *argv);  // for the life of the process
-    window::DescribeApplication();
-    window::InstallLook();
-    std::atexit([] { std::fprintf(stderr, "random user: %zu steps played\n", stepsPlayed); });
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+std::size_t PlayInput(const std::uint8_t* data, std::size_t size)
 {
     // QTest's clock for mouse events only goes forward, half a second a click, in an int: in a long run it
     // would overflow after some 4 million clicks. Started again, it is never taken for a double click.
@@ -283,30 +269,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     window.show();
     QApplication::setActiveWindow(&window);  // focus and Tab, without waiting for the platform
     Steps steps(data, size);
-    Play(window, steps, lastMessage);
-    return 0;
+    return PlaySteps(window, steps, lastMessage);
 }
 
-// The committed seeds, then random inputs from a fixed seed, the same every run; under Wine, where every step
-// goes through real windows at some 20 a second, a tenth of them.
-TEST(RandomUser, PlaysTheSeedsThenRandomInputs)
-{
-    std::vector<std::vector<std::uint8_t>> inputs;
-    for (const auto& seed : std::filesystem::directory_iterator(SEEDS_DIR)) {
-        std::ifstream file(seed.path(), std::ios::binary);
-        inputs.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-    ASSERT_GE(inputs.size(), std::size_t{12});
-    std::mt19937 random(20261207);
-    for (int n = QSysInfo::kernelType() == QLatin1String("winnt") ? 20 : 200; n > 0; --n) {
-        inputs.emplace_back(random() % 512);
-        for (std::uint8_t& byte : inputs.back()) byte = static_cast<std::uint8_t>(random());
-    }
-    QElapsedTimer clock;
-    clock.start();
-    const std::size_t stepsBefore = stepsPlayed;
-    for (const auto& input : inputs) LLVMFuzzerTestOneInput(input.data(), input.size());
-    const std::size_t steps = stepsPlayed - stepsBefore;
-    std::printf("%zu inputs: %zu steps in %.1f s, %.0f a second\n", inputs.size(), steps, clock.elapsed() / 1e3,
-                steps * 1e3 / std::max<qint64>(1, clock.elapsed()));
-}
+}  // namespace random_user

@@ -1,0 +1,29 @@
+// The random user as a libFuzzer target (make test-fuzz, make fuzz): tests/random_user.h says what it does and
+// how a fuzzer's bytes read as a user's steps. Given a file, it replays that input.
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "tests/random_user.h"
+#include "window/application.h"
+
+namespace {
+std::size_t stepsPlayed = 0;  // for the figures
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QApplication(*argc, *argv);  // for the life of the process
+    window::DescribeApplication();
+    window::InstallLook();
+    std::atexit([] { std::fprintf(stderr, "random user: %zu steps played\n", stepsPlayed); });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    stepsPlayed += random_user::PlayInput(data, size);
+    return 0;
+}
