@@ -4,7 +4,8 @@
 
 #include "app/command_line.h"
 #include "app/display_guard.h"
-#include "window/application.h"
+#include "window/identity.h"
+#include "window/look.h"
 #include "window/main_window.h"
 
 int main(int argc, char* argv[])

@@ -9,7 +9,8 @@
 #include <benchmark/benchmark.h>
 
 #include "window/entry_box.h"
-#include "window/application.h"
+#include "window/identity.h"
+#include "window/look.h"
 #include "window/main_window.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <array>
 
 #include "ledger/receipt_sheet.h"
-#include "window/application.h"
+#include "window/look.h"
 #include "window/fonts.h"
 #include "window/layout.h"
 #include "window/qt_text.h"

@@ -6,7 +6,8 @@
 #include <cstdlib>
 
 #include "tests/random_user.h"
-#include "window/application.h"
+#include "window/identity.h"
+#include "window/look.h"
 
 namespace {
 std::size_t stepsPlayed = 0;  // for the figures

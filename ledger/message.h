@@ -1,5 +1,8 @@
 #pragma once
 
+// The string literals of this file are among the program's texts: the build cuts the embedded fonts to their
+// characters (resources/CMakeLists.txt lists the files). A text shown from another file would show as boxes.
+
 #include <string>
 #include <string_view>
 

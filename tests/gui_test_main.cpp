@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "window/application.h"
+#include "window/look.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,5 +1,8 @@
 #pragma once
 
+// The string literals of this file are among the program's texts: the build cuts the embedded fonts to their
+// characters (resources/CMakeLists.txt lists the files). A text shown from another file would show as boxes.
+
 // The window's geometry, fonts and texts as data. Positions and sizes are in
 // twips (15 twips make one pixel at 96 dots per inch), from the top-left of
 // the client area, or of the keypad frame for the keys; Qt's high-DPI

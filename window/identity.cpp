@@ -1,0 +1,16 @@
+#include "window/identity.h"
+
+#include <QGuiApplication>
+
+#include "window/qt_text.h"
+
+namespace window {
+
+void DescribeApplication()
+{
+    QCoreApplication::setApplicationName(ToQString(identity::kProgram));
+    QCoreApplication::setApplicationVersion(ToQString(identity::kVersion));
+    QGuiApplication::setDesktopFileName(ToQString(identity::kDesktopId));
+}
+
+}  // namespace window
