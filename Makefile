@@ -14,7 +14,7 @@ endif
 export SOURCE_DATE_EPOCH
 
 .PHONY: all deps release test test-format test-plain test-sanitize test-package test-fuzz fuzz package screenshot run \
-        bench clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible
+        bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible
 
 all: test
 
@@ -75,6 +75,11 @@ release: deps
 # Build (Release) and open the window; without a display the program says so.
 run: release
 	$(RELEASE)/app/receipt-calculator
+
+# After a change to how the window looks: its pictures drawn anew, at every
+# scale the tests run at (look at them before committing).
+pictures: test-plain
+	cd $(BUILD) && UPDATE_PICTURES=1 ctest -R 'LooksAsItsPictures|at_scale' --output-on-failure
 
 # The Debian package.
 package: release
