@@ -13,7 +13,7 @@ SOURCE_DATE_EPOCH := $(shell grep -sx '[0-9]*' .source-date-epoch || git log -1 
 endif
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps release test test-format test-plain test-sanitize test-package test-fuzz fuzz package screenshot run \
+.PHONY: all deps plain release test test-format test-plain test-sanitize test-package test-fuzz fuzz package screenshot run \
         bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible
 
 all: test
@@ -30,9 +30,11 @@ test: test-format test-plain test-package test-sanitize test-fuzz
 test-format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
-test-plain: deps
+plain: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS)
+
+test-plain: plain
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 1200
 
 SANITIZE := $(BUILD)-sanitize
@@ -78,7 +80,7 @@ run: release
 
 # After a change to how the window looks: its pictures drawn anew, at every
 # scale the tests run at (look at them before committing).
-pictures: test-plain
+pictures: plain
 	cd $(BUILD) && UPDATE_PICTURES=1 ctest -R 'LooksAsItsPictures|at_scale' --output-on-failure
 
 # The Debian package.

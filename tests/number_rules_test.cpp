@@ -108,6 +108,7 @@ TEST(NumberRules, CharactersAreCodePoints)
         {"\x80\x80", 2},
         {"\xE9\x9D", 2},
         {"\xC0\xAF", 2},
+        {"\xF8\x80", 2},
         {"\xE4"
          "AB",
          3},

@@ -100,9 +100,9 @@ TEST_F(WindowTest, IsAFixedWindowWithTitleAndIcon)
     EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
 }
 
-// The window as the user sees it, at start-up and after the typical pass (3 receipts of 20, a 56.5 fuel
-// invoice typed on the keypad, then "计 算"), at each scale the tests run at and under any desktop scheme:
-// every place, font, colour, caption and line. Windows' native style draws its own controls.
+// The window as the user sees it, at start-up, after the typical pass (3 receipts of 20, a 56.5 fuel invoice
+// typed on the keypad, then "计 算") and after a pass that finds a bad box, at each scale the tests run at and under
+// any desktop scheme: every place, font, colour, caption and line. Windows' native style draws its own controls.
 TEST_F(WindowTest, LooksAsItsPictures)
 {
     if (QSysInfo::kernelType() == QLatin1String("winnt")) GTEST_SKIP() << "the pictures are of the Fusion style";
@@ -115,6 +115,9 @@ TEST_F(WindowTest, LooksAsItsPictures)
     Click("RunCommand");
     EXPECT_EQ(::Results(Window().Sheet()), "116.5|4|60|56.5");
     EXPECT_FALSE(DiffersFromPicture(Window().grab().toImage(), QStringLiteral("typical-pass@") + scale));
+    Window().Text1(0)->setText(QStringLiteral("x"));  // then a pass that finds a bad box: pink
+    Click("RunCommand");
+    EXPECT_FALSE(DiffersFromPicture(Window().grab().toImage(), QStringLiteral("bad-input@") + scale));
 }
 
 // Every character the window and its messages show is in each embedded face.
