@@ -63,6 +63,8 @@ TEST(NumberRules, TwoPlaceAndCountValuesAsWritten)
         const Decimal number = *ParseDecimal(digits);
         EXPECT_EQ(Shown(TwoPlaceValue(number)), Expand(twoPlace)) << text;
         EXPECT_EQ(Shown(CountValue(number)), Expand(count)) << text;
+        EXPECT_FALSE(TwoPlaceValue(number) == 0 && std::signbit(TwoPlaceValue(number))) << text << " gives -0";
+        EXPECT_FALSE(CountValue(number) == 0 && std::signbit(CountValue(number))) << text << " gives -0";
     }
     EXPECT_EQ(TwoPlaceValue(*ParseDecimal("12345678901234.565")), 12345678901234.57);
     EXPECT_EQ(CountValue(*ParseDecimal("0." + std::string(400, '0') + "1")), 0.0);  // below the range of a double
