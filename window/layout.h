@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "entry/keypad.h"
 #include "ledger/back_colour.h"
 #include "ledger/receipt_sheet.h"
 #include "window/identity.h"
@@ -254,6 +255,12 @@ constexpr int KeyLeft(int key)
     return key == 0 ? 90 : 105 + 840 * key;
 }  // 10 is the point: 8505
 inline constexpr int kBackspaceLeft = 9345;
+
+// Where a key is in the keypad's frame: Command3(key), or Command2 (backspace) one past the last key.
+constexpr Twips KeyAt(int key)
+{
+    return {key == entry::kKeyCount ? kBackspaceLeft : KeyLeft(key), kKeyTop, kKeyWidth, kKeyHeight};
+}
 inline constexpr std::string_view kBackspaceCaption = "←";
 
 }  // namespace window::layout

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QPaintEvent>
@@ -187,27 +188,26 @@ void MainWindow::BuildRow(int row)
 
 void MainWindow::BuildKeypad(QWidget* frame)
 {
-    const auto keyAt = [](int left) {
-        return layout::Twips{left, layout::kKeyTop, layout::kKeyWidth, layout::kKeyHeight};
-    };
     for (int key = 0; key < entry::kKeyCount; ++key) {
         QPushButton* button = MakeButton(frame, entry::kKeyCaptions[static_cast<std::size_t>(key)]);
         button->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus, caret and selection in the box
-        Place(button, layout::Indexed("Command3", key), keyAt(layout::KeyLeft(key)), layout::Font::Hei2175Bold);
+        Place(button, layout::Indexed("Command3", key), layout::KeyAt(key), layout::Font::Hei2175Bold);
         keys_[static_cast<std::size_t>(key)] = button;
     }
     keys_[entry::kPointKey]->setAccessibleDescription(ToQString(layout::kPointKeyDescription));
     backspace_ = MakeButton(frame, layout::kBackspaceCaption);
     backspace_->setFocusPolicy(Qt::TabFocus);
-    Place(backspace_, "Command2", keyAt(layout::kBackspaceLeft), layout::Font::Hei1575Bold);
+    Place(backspace_, "Command2", layout::KeyAt(entry::kKeyCount), layout::Font::Hei1575Bold);
     backspace_->setAccessibleDescription(ToQString(layout::kBackspaceDescription));
 }
 
 void MainWindow::SetFocusOrder()
 {
+    QHash<QString, QWidget*> named;  // every control, found in one pass
+    for (QWidget* widget : findChildren<QWidget*>()) named.insert(widget->objectName(), widget);
     QWidget* previous = nullptr;
     for (const std::string& name : layout::TabOrderNames()) {
-        QWidget* next = findChild<QWidget*>(QString::fromStdString(name));
+        QWidget* next = named.value(QString::fromStdString(name));
         if (previous != nullptr) setTabOrder(previous, next);
         previous = next;
     }

@@ -40,9 +40,7 @@ int main()
     }
     // The keys sit in the keypad's frame.
     for (int key = 0; key <= entry::kKeyCount; ++key) {
-        const int left = key == entry::kKeyCount ? layout::kBackspaceLeft : layout::KeyLeft(key);
-        const Twips at{left, layout::kKeyTop, layout::kKeyWidth, layout::kKeyHeight};
-        Print(key == entry::kKeyCount ? "Command2" : Indexed("Command3", key), at, Pixels(frame.left),
-              Pixels(frame.top));
+        const std::string name = key == entry::kKeyCount ? "Command2" : Indexed("Command3", key);
+        Print(name, layout::KeyAt(key), Pixels(frame.left), Pixels(frame.top));
     }
 }
