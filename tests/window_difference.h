@@ -17,67 +17,50 @@
 
 namespace window {
 
-inline QColor BaseColour(const QWidget* widget)
-{
-    return widget->palette().color(QPalette::Base);
-}
-
-// Collects the first control that shows something else than the model holds: its object name, what differs
-// and both values.
-class Mismatches {
-public:
-    template <typename T>
-    void Check(const QObject* control, const char* what, const T& shown, const T& held)
-    {
-        if (shown == held || !first_.empty()) return;
-        std::ostringstream out;
-        out << control->objectName().toStdString() << ": " << what << " shows " << shown << ", the model holds "
-            << held;
-        first_ = out.str();
-    }
-    const std::string& First() const { return first_; }
-
-private:
-    std::string first_;
-};
-
-// The first control that differs from the sheet and the keypad, or a keypad that allows keys its current box
-// does not; "" when none.
+// The first control that shows something else than the sheet and the keypad hold (its object name, what differs
+// and both values), or a keypad that allows keys its current box does not; "" when none.
 inline std::string Difference(const MainWindow& window)
 {
     const ledger::ReceiptSheet& sheet = window.Sheet();
-    Mismatches found;
+    std::string first;
+    const auto check = [&first](const QObject* control, const char* what, const auto& shown, const auto& held) {
+        if (shown == held || !first.empty()) return;
+        std::ostringstream out;
+        out << control->objectName().toStdString() << ": " << what << " shows " << shown << ", the model holds "
+            << held;
+        first = out.str();
+    };
     for (int row = 0; row < ledger::kRowCount; ++row) {
         for (const ledger::BoxKind kind : {ledger::BoxKind::Face, ledger::BoxKind::Count}) {
             const EntryBox* box = kind == ledger::BoxKind::Face ? window.InputMoney1(row) : window.Text1(row);
             const ledger::EntryBox& model = sheet.Box({kind, row});
             const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
-            const std::size_t first = CharIndex(box->text(), start);
+            const std::size_t caret = CharIndex(box->text(), start);
             const std::uint32_t bgr = ledger::Bgr(sheet.Colour({kind, row}));
             const QColor colour(ledger::Red(bgr), ledger::Green(bgr), ledger::Blue(bgr));
-            found.Check(box, "text", box->text().toStdString(), model.text);
-            found.Check(box, "caret", first, model.selStart);
-            found.Check(box, "selection", CharIndex(box->text(), start + box->selectionLength()) - first,
-                        model.selLength);
-            found.Check(box, "selection within the text", true,
-                        model.selStart + model.selLength <= ledger::CharCount(model.text));
-            found.Check(box, "background", BaseColour(box).name().toStdString(), colour.name().toStdString());
+            check(box, "text", box->text().toStdString(), model.text);
+            check(box, "caret", caret, model.selStart);
+            check(box, "selection", CharIndex(box->text(), start + box->selectionLength()) - caret, model.selLength);
+            check(box, "selection within the text", true,
+                  model.selStart + model.selLength <= ledger::CharCount(model.text));
+            check(box, "background", box->palette().color(QPalette::Base).name().toStdString(),
+                  colour.name().toStdString());
         }
-        found.Check(window.C1(row), "tick", window.C1(row)->isChecked(), sheet.FuelMark(row) == 1);
+        check(window.C1(row), "tick", window.C1(row)->isChecked(), sheet.FuelMark(row) == 1);
     }
     for (const ledger::ResultField field : ledger::kResultFields) {
-        found.Check(window.Result(field), "text", window.Result(field)->text().toStdString(), sheet.Result(field));
+        check(window.Result(field), "text", window.Result(field)->text().toStdString(), sheet.Result(field));
     }
     const auto* label9 = window.findChild<QLabel*>(QStringLiteral("Label9"));
-    found.Check(label9, "text", label9->text().toStdString(), sheet.PreviousTotals());
+    check(label9, "text", label9->text().toStdString(), sheet.PreviousTotals());
     const entry::Keypad& keypad = window.KeypadState();
     for (int key = 0; key < entry::kKeyCount; ++key) {
         const bool allowed = key == entry::kPointKey ? keypad.NowP() < entry::kNoBox : keypad.CurrentBox().has_value();
-        found.Check(window.Command3(key), "enabled", window.Command3(key)->isEnabled(), keypad.KeyEnabled(key));
-        found.Check(window.Command3(key), "enabled for the current box", keypad.KeyEnabled(key), allowed);
+        check(window.Command3(key), "enabled", window.Command3(key)->isEnabled(), keypad.KeyEnabled(key));
+        check(window.Command3(key), "enabled for the current box", keypad.KeyEnabled(key), allowed);
     }
-    found.Check(window.Command2(), "enabled", window.Command2()->isEnabled(), keypad.BackspaceEnabled());
-    return found.First();
+    check(window.Command2(), "enabled", window.Command2()->isEnabled(), keypad.BackspaceEnabled());
+    return first;
 }
 
 }  // namespace window
