@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "ledger/characters.h"
 #include "sheet_script.h"
@@ -97,11 +98,15 @@ TEST(NumberRules, SheetTotalsRoundHalfToEvenWithinSixteenBits)
 
 TEST(NumberRules, CharactersAreCodePoints)
 {
-    const std::pair<const char*, std::size_t> cases[] = {
-        {"56.5", 4},     {"a面b", 3},     {"😀1", 2},       {"\xE9", 1},         {"\x80\x80", 2},
-        {"\xE9\x9D", 2}, {"\xC0\xAF", 2}, {"\xF8\x80", 2}, {"\xE4\x41\x42", 3},
+    // By the count of characters: a byte that cannot start or finish a character counts as one.
+    const std::pair<std::size_t, std::vector<const char*>> cases[] = {
+        {1, {"\xE9", "\xDF\xBF", "😀"}},
+        {2, {"😀1", "\x80\x80", "\xE9\x9D", "\xC0\xAF", "\xF8\x80"}},
+        {3, {"a面b", "\xE4\x41\x42", "56."}},
     };
-    for (const auto& [text, count] : cases) EXPECT_EQ(CharCount(text), count) << text;
+    for (const auto& [count, texts] : cases) {
+        for (const char* text : texts) EXPECT_EQ(CharCount(text), count) << text;
+    }
     EXPECT_EQ(std::pair(ByteOffset("1面2", 2), ByteOffset("1面2", 99)), std::pair(std::size_t{4}, std::size_t{5}));
 }
 
