@@ -212,7 +212,8 @@ TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder)
     EXPECT_EQ(visited.size(), 6 + 2 * 23 + 24 + 4 + 12);  // every box, mark, button and key, none twice
 }
 
-// The real message box, under any desktop scheme: its title, its text readable, one OK button and no icon.
+// The real message box, under any desktop scheme: its title, its text in the window's font and readable, one OK
+// button and no icon.
 TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
 {
     EXPECT_TRUE(!qEnvironmentVariableIsSet("EXPECT_DARK_DESKTOP") ||  // the desktop's own scheme is dark
@@ -224,7 +225,9 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
         if (box == nullptr) return;
         seen << box->windowTitle() << box->text() << QString::number(box->icon()) + QString::number(box->textFormat());
         for (QAbstractButton* button : box->buttons()) seen << button->text();
-        const QPalette colours = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->palette();
+        const QLabel* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        const QPalette colours = label->palette();
+        seen << QString::number(label->font() == MakeFont(layout::Font::Default));
         seen << QString::number(colours.color(QPalette::WindowText).lightness() <
                                 colours.color(QPalette::Window).lightness() - 128);
         box->buttons().value(0)->click();
@@ -232,7 +235,7 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
     poll.start(20);
     QTimer::singleShot(10000, [] { QApplication::activeModalWidget() && QApplication::activeModalWidget()->close(); });
     ShowMessageBox(&Window(), {"计算结果", "系统提示：恭喜"});
-    EXPECT_EQ(seen, QStringList({"计算结果", "系统提示：恭喜", "00", "确定", "1"}));
+    EXPECT_EQ(seen, QStringList({"计算结果", "系统提示：恭喜", "00", "确定", "1", "1"}));
 }
 
 // What a window manager may do (also run on Weston and Xvfb): the window lives through each, keeps what was
