@@ -1,6 +1,7 @@
 #include "window/fonts.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 
 #include <array>
@@ -25,6 +26,24 @@ constexpr std::array kFamilies{
 // characters beyond them fall back to the system's fonts.
 constexpr std::array kEmbeddedFaces{":/fonts/receipt-song-regular.otf", ":/fonts/receipt-song-bold.otf",
                                     ":/fonts/receipt-hei-bold.otf"};
+
+// A platform theme (qt6ct) sets the desktop's font on the application once the program runs; ours goes back on,
+// for what draws in the application's font: the message boxes, and the title Qt draws itself on Wayland.
+class FontKeeper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // Setting it sends this event again, and then the font is ours.
+        if (watched == qApp && event->type() == QEvent::ApplicationFontChange && QApplication::font() != font_) {
+            QApplication::setFont(font_);
+        }
+        return false;
+    }
+
+private:
+    const QFont font_ = MakeFont(layout::Font::Default);
+};
 
 }  // namespace
 
@@ -52,6 +71,7 @@ void InstallFonts()
         QFont::insertSubstitution(ToQString(family.name), ChosenFamily(family.name, installed));
     }
     QApplication::setFont(MakeFont(layout::Font::Default));
+    qApp->installEventFilter(new FontKeeper(qApp));
 }
 
 QFont MakeFont(layout::Font font)

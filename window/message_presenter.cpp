@@ -2,7 +2,6 @@
 
 #include <QMessageBox>
 
-#include "window/fonts.h"
 #include "window/layout.h"
 #include "window/qt_text.h"
 
@@ -13,8 +12,6 @@ void ShowMessageBox(QWidget* parent, const ledger::Message& message)
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(message.title), QString::fromStdString(message.text),
                     QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    // Set on the box itself: a platform theme (qt6ct) replaces the application's font once the program runs.
-    box.setFont(MakeFont(layout::Font::Default));
     box.addButton(ToQString(layout::kOkButton), QMessageBox::AcceptRole);
     box.exec();
 }
