@@ -19,7 +19,8 @@ const std::string kOutOfRange =
 constexpr const char* kTypicalLine = "相加上次数据，总金额316.5元；共6张；总路费260元；总油费56.5元；";
 
 // The sheet before, the result fields and previous-totals line after, the outcome (R the result, I invalid input,
-// O out of range) and what it marked: for R the rows counted green, for I the boxes marked pink.
+// O out of range; F and A the first-step and the full reset instead) and what it marked: for R the rows counted
+// green, for I the boxes marked pink. A reset puts the rows back as they start, white where they were painted.
 struct Pass {
     const char *script, *results, *line;
     char outcome;
@@ -67,6 +68,8 @@ const Pass kPasses[] = {
     {"r=1797693134862310^294|0|0|0 f14=10^294", "1797693134862310^294|0|0|0",
      "相加上次数据，总金额1797693134862310^294元；", 'O', ""},
     {"r=50|3|0|0 c15=40000", "50|3|0|0", "相加上次数据，总金额50元；共3张；", 'O', ""},
+    {"c1=3 t5 calc f0=x calc c3=2 t7", "60|3|60|0", "相加上次数据，总金额60元；共3张；总路费60元；", 'F', ""},
+    {"c1=3 t5 calc f0=x calc c3=2 t7", "0|0|0|0", "相加上次数据，总金额60元；共3张；总路费60元；", 'A', ""},
 };
 
 TEST(Calculate, Passes)
@@ -77,7 +80,11 @@ TEST(Calculate, Passes)
         RunScript(sheet, pass.script);
         const ReceiptSheet before = sheet;
         (void)sheet.TakeWrites();
-        const Message message = Calculate(sheet);
+        const bool failed = pass.outcome == 'I' || pass.outcome == 'O',
+                   reset = pass.outcome == 'F' || pass.outcome == 'A';
+        const Message message = pass.outcome == 'F'   ? FirstStepReset(sheet)
+                                : pass.outcome == 'A' ? FullReset(sheet)
+                                                      : Calculate(sheet);
         const Writes writes = sheet.TakeWrites();
         const auto listed = [&pass](const std::string& item) {
             return (' ' + std::string(pass.marked) + ' ').find(' ' + item + ' ') != std::string::npos;
@@ -89,21 +96,26 @@ TEST(Calculate, Passes)
                                  sheet.Result(ResultField::O1) + "元。全部发票共有" +
                                  sheet.Result(ResultField::Output2);
         const std::map<char, Message> messages{
-            {'R', {"计算结果", said + kHint}}, {'I', {"发现错误", kInvalid}}, {'O', {"发现错误", kOutOfRange}}};
+            {'R', {"计算结果", said + kHint}},
+            {'I', {"发现错误", kInvalid}},
+            {'O', {"发现错误", kOutOfRange}},
+            {'F', {"重置第一步数据", "系统提示：成功，已把第一步里所有数据重置！"}},
+            {'A', {"重置第一步数据", "系统提示：成功，已把所有数据及程序变量重置！"}}};
         EXPECT_EQ(message, messages.at(pass.outcome));
         for (int row = 0; row < kRowCount; ++row) {
-            EXPECT_FALSE(writes.HasFuelMark(row));
+            EXPECT_EQ(sheet.FuelMark(row), before.FuelMark(row));
             for (const BoxId box : {Face(row), Count(row)}) {
                 const std::string name = std::string(1, box.kind == BoxKind::Face ? 'f' : 'c') += std::to_string(row);
                 const bool grey = kRowDefaults[static_cast<std::size_t>(row)].common && box.kind == BoxKind::Face;
-                const bool pink = pass.outcome != 'R' && listed(name);
+                const bool pink = failed && listed(name);
                 const BackColour fill = grey ? BackColour::CommonGrey : BackColour::White;
                 const BackColour painted = listed(std::to_string(row)) ? BackColour::CountedGreen : fill;
-                const BackColour colour = pass.outcome == 'R' ? painted : before.Colour(box);
+                const BackColour colour = failed ? before.Colour(box) : painted;
+                const std::string text = reset ? ReceiptSheet().Text(box) : before.Text(box);
                 EXPECT_EQ(std::pair(sheet.Colour(box), sheet.Text(box)),
-                          std::pair(pink ? BackColour::ErrorPink : colour, pink ? "0" : before.Text(box)))
+                          std::pair(pink ? BackColour::ErrorPink : colour, pink ? "0" : text))
                     << name;
-                EXPECT_TRUE(pass.outcome == 'R' || (writes.HasColour(box) || writes.HasText(box)) == pink) << name;
+                EXPECT_TRUE(!failed || (writes.HasColour(box) || writes.HasText(box)) == pink) << name;
             }
         }
     }

@@ -85,20 +85,5 @@ TEST(Keypad, KeysAndBackspaceEditTheCurrentBox)
     }
 }
 
-TEST(Keypad, DisabledKeysDoNothing)
-{
-    ReceiptSheet sheet;
-    Keypad keypad;
-    for (int key = -1; key <= kKeyCount; ++key) EXPECT_EQ(keypad.PressKey(sheet, key), std::nullopt) << key;
-    EXPECT_TRUE(!keypad.PressBackspace(sheet) && sheet.TakeWrites().None() && keypad.NowP() + keypad.NowP2() == 2000);
-    EXPECT_THROW(keypad.SelectFaceBox(sheet, 24), std::out_of_range);
-    EXPECT_THROW(keypad.SelectCountBox(sheet, -1), std::out_of_range);
-    keypad.SelectCountBox(sheet, 1);
-    EXPECT_EQ(keypad.PressKey(sheet, kPointKey), std::nullopt);
-    RunScript(sheet, "f3=x");
-    keypad.SelectFaceBox(sheet, 3);
-    EXPECT_TRUE(!keypad.PressBackspace(sheet) && keypad.NowP2() == kNoBox);
-}
-
 }  // namespace
 }  // namespace entry

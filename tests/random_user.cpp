@@ -40,24 +40,18 @@ std::string Shown(const ReceiptSheet& sheet)
 }
 
 // The bytes of one input, read as the user's steps (random_user.h says which byte means what).
-class Steps {
-public:
-    Steps(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool Done() const { return at_ >= size_; }
-    int Next(int range) { return at_ < size_ ? data_[at_++] % range : 0; }
-    // Digits, the point, signs, blanks, letters, a full-width digit, Chinese, a surrogate pair, a lone surrogate.
-    QString Character()
-    {
-        static const QString kAlphabet[] = {
-            "0", "1", "2", "3",  "4", "5", "6",  "7",  "8",  "9", ".",
-            "+", "-", " ", "\t", "a", "e", "１", "元", "鑫", "😀", QString(QChar(0xD800))};
-        return kAlphabet[Next(std::size(kAlphabet))];
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_, at_ = 0;
+struct Steps {
+    const std::uint8_t *at, *end;
+    int Next(int range) { return at < end ? *at++ % range : 0; }
 };
+
+// Digits, the point, signs, blanks, letters, a full-width digit, Chinese, a surrogate pair, a lone surrogate.
+QString Character(Steps& steps)
+{
+    static const QString kAlphabet[] = {"0", "1", "2", "3",  "4", "5", "6",  "7",  "8",  "9", ".",
+                                        "+", "-", " ", "\t", "a", "e", "１", "元", "鑫", "😀", QString(QChar(0xD800))};
+    return kAlphabet[steps.Next(std::size(kAlphabet))];
+}
 
 QWidget* Box(window::MainWindow& window, int index)  // the 48 entry boxes, then the four result fields
 {
@@ -95,7 +89,7 @@ std::size_t PlaySteps(window::MainWindow& window, Steps& steps, ledger::Message&
                                     Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_A};
     static const Qt::KeyboardModifiers kModifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
     std::size_t played = 0;
-    for (; !steps.Done(); ++played) {
+    for (; steps.at < steps.end; ++played) {
         const ReceiptSheet before = window.Sheet();
         const auto current = window.KeypadState().CurrentBox();
         QWidget* const focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
@@ -121,11 +115,11 @@ std::size_t PlaySteps(window::MainWindow& window, Steps& steps, ledger::Message&
             }
             case 2:
                 for (QWidget* box = Box(window, steps.Next(52)); steps.Next(8) > 0;) {
-                    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, steps.Character(), {});
+                    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, Character(steps), {});
                 }
                 break;
             case 3: {  // a paste, up to a long run of one character
-                const QString character = steps.Character();
+                const QString character = Character(steps);
                 const int times = steps.Next(256);
                 QGuiApplication::clipboard()->setText(character.repeated(1 + times * steps.Next(8)));
                 QTest::keyClick(Box(window, steps.Next(52)), Qt::Key_V, Qt::ControlModifier);
@@ -187,7 +181,7 @@ std::size_t PlayInput(const std::uint8_t* data, std::size_t size)
     window::MainWindow window([&lastMessage](QWidget*, const ledger::Message& message) { lastMessage = message; });
     window.show();
     QApplication::setActiveWindow(&window);  // focus and Tab, without waiting for the platform
-    Steps steps(data, size);
+    Steps steps{data, data + size};
     return PlaySteps(window, steps, lastMessage);
 }
 

@@ -17,14 +17,8 @@
 // Where the tests number the keypad's keys 0..10, backspace comes next.
 inline constexpr int kBackspace = entry::kKeyCount;
 
-constexpr ledger::BoxId Face(int row)
-{
-    return {ledger::BoxKind::Face, row};
-}
-constexpr ledger::BoxId Count(int row)
-{
-    return {ledger::BoxKind::Count, row};
-}
+inline constexpr auto Face = [](int row) { return ledger::BoxId{ledger::BoxKind::Face, row}; };
+inline constexpr auto Count = [](int row) { return ledger::BoxId{ledger::BoxKind::Count, row}; };
 
 inline std::string Expand(std::string text)
 {
