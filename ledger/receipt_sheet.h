@@ -39,6 +39,7 @@ struct EntryBox {
     std::string text;
     std::size_t selStart = 0;
     std::size_t selLength = 0;
+    friend bool operator==(const EntryBox&, const EntryBox&) = default;
 };
 
 struct RowDefault {

@@ -39,13 +39,14 @@ std::string Shown(const ReceiptSheet& sheet)
     return shown;
 }
 
-// The bytes of one input, read as the user's steps (random_user.h says which byte means what).
+// The bytes of one input, each read modulo the number of choices.
 struct Steps {
     const std::uint8_t *at, *end;
     int Next(int range) { return at < end ? *at++ % range : 0; }
 };
 
-// Digits, the point, signs, blanks, letters, a full-width digit, Chinese, a surrogate pair, a lone surrogate.
+// A character T: digits, the point, signs, blanks, letters, a full-width digit, Chinese, a surrogate pair and a
+// lone surrogate.
 QString Character(Steps& steps)
 {
     static const QString kAlphabet[] = {"0", "1", "2", "3",  "4", "5", "6",  "7",  "8",  "9", ".",
@@ -53,7 +54,8 @@ QString Character(Steps& steps)
     return kAlphabet[steps.Next(std::size(kAlphabet))];
 }
 
-QWidget* Box(window::MainWindow& window, int index)  // the 48 entry boxes, then the four result fields
+// A control C (modulo 52): 0-23 the face-value boxes by row, 24-47 the count boxes, 48-51 the result fields.
+QWidget* Box(window::MainWindow& window, int index)
 {
     if (index >= 2 * ledger::kRowCount) return window.Result(ResultField(index - 2 * ledger::kRowCount));
     return index < ledger::kRowCount ? static_cast<QWidget*>(window.InputMoney1(index)) : window.Text1(index % 24);
@@ -97,8 +99,8 @@ std::size_t PlaySteps(window::MainWindow& window, Steps& steps, ledger::Message&
         bool clickedBox = false, keyed = false, writes = true;  // whether the step may write into the sheet
         lastMessage = {};
         switch (const int step = steps.Next(10); step) {
-            case 0:
-            case 9: {  // a click, or a mouse button let go over a box after a drag from elsewhere
+            case 0:    // C X: a click into control C, X pixels from its left (modulo its width)
+            case 9: {  // C: a mouse button let go over control C, pressed elsewhere
                 const int index = steps.Next(52);
                 clickedBox = step == 0 && index < 2 * ledger::kRowCount;
                 step == 0 ? Click(Box(window, index), steps.Next(256))
@@ -106,41 +108,41 @@ std::size_t PlaySteps(window::MainWindow& window, Steps& steps, ledger::Message&
                 writes = false;
                 break;
             }
-            case 1: {
+            case 1: {  // K: a click on keypad key K: 0-9 the digits, 10 the point, 11 backspace
                 const int key = steps.Next(kBackspace + 1);
                 QPushButton* button = key == kBackspace ? window.Command2() : window.Command3(key);
                 keyed = writes = button->isEnabled();
                 Click(button);
                 break;
             }
-            case 2:
+            case 2:  // C (G T)*: typing into control C, while a byte G modulo 8 is not 0, the character T
                 for (QWidget* box = Box(window, steps.Next(52)); steps.Next(8) > 0;) {
                     QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, Character(steps), {});
                 }
                 break;
-            case 3: {  // a paste, up to a long run of one character
+            case 3: {  // T N M C: a paste of 1 + N * M times the character T (N modulo 256, M modulo 8) into C
                 const QString character = Character(steps);
                 const int times = steps.Next(256);
                 QGuiApplication::clipboard()->setText(character.repeated(1 + times * steps.Next(8)));
                 QTest::keyClick(Box(window, steps.Next(52)), Qt::Key_V, Qt::ControlModifier);
                 break;
             }
-            case 4: {
+            case 4: {  // C K S: key K (Left, Right, Home, End, Backspace, Delete, A) with S (none, Shift, Control)
                 QWidget* box = Box(window, steps.Next(52));
                 const Qt::Key key = kKeys[steps.Next(7)];
                 QTest::keyClick(box, key, kModifiers[steps.Next(3)]);
                 break;
             }
-            case 5: Click(window.C1(steps.Next(ledger::kRowCount))); break;
-            case 6:
+            case 5: Click(window.C1(steps.Next(ledger::kRowCount))); break;  // R: a click on row R's fuel mark
+            case 6:  // B: a click on button B: "计 算", "重置", "全部重置", "使用说明"
                 pressed = kButtons[steps.Next(std::size(kButtons))].first;
                 Click(window.findChild<QWidget*>(QString::fromStdString(pressed)));
                 break;
-            case 7:
+            case 7:  // Tab
                 QTest::keyClick(focused, Qt::Key_Tab);
                 writes = false;
                 break;
-            case 8:  // the focused control activated from the keyboard (a box takes a blank)
+            case 8:  // Space on the focused control (a box takes a blank)
                 pressed = focused->objectName().toStdString();
                 QTest::keyClick(focused, Qt::Key_Space);
                 break;
@@ -150,14 +152,9 @@ std::size_t PlaySteps(window::MainWindow& window, Steps& steps, ledger::Message&
         if (!clickedBox && window.KeypadState().CurrentBox() != current) Fail("a box became current without a click");
         if (keyed && BoxOf(window, QApplication::focusWidget()) != current)
             Fail("a key left the focus away from its box");
-        const auto left = BoxOf(window, focused);
-        const auto selection = [left](const ReceiptSheet& sheet) {
-            return std::pair(sheet.Box(*left).selStart, sheet.Box(*left).selLength);
-        };
-        if (left && !writes && QApplication::focusWidget() != focused &&
-            selection(window.Sheet()) != selection(before)) {
+        const auto left = BoxOf(window, focused);  // which keeps its text and selection while the focus is elsewhere
+        if (left && !writes && QApplication::focusWidget() != focused && window.Sheet().Box(*left) != before.Box(*left))
             Fail("a box lost its selection with the focus");
-        }
         for (const auto& [name, operation] : kButtons) {
             ReceiptSheet expected = before;
             if (pressed == name && (operation(expected) != lastMessage || Shown(expected) != Shown(window.Sheet())))

@@ -1,7 +1,6 @@
 #pragma once
 
-// Whether the window shows exactly what the sheet and the keypad hold: the
-// check every window test and the random user end each step with.
+// The check every window test and every step of the random user end with.
 
 #include <QCheckBox>
 #include <QLabel>
