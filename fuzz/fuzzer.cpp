@@ -1,5 +1,4 @@
-// The random user as a libFuzzer target (make test-fuzz, make fuzz): tests/random_user.h says what it does and
-// how a fuzzer's bytes read as a user's steps. Given a file, it replays that input.
+// The random user (tests/random_user.h) as a libFuzzer target: make test-fuzz, make fuzz; given a file, a replay.
 #include <QApplication>
 
 #include <cstdio>

@@ -80,6 +80,7 @@ public:
     bool HasResult(ResultField field) const { return bits_.test(kResults + static_cast<std::size_t>(field)); }
     bool HasPreviousTotals() const { return bits_.test(kPreviousTotals); }
     bool None() const { return bits_.none(); }
+    friend bool operator==(const Writes&, const Writes&) = default;
 
 private:
     static constexpr std::size_t kRows = kRowCount;
@@ -136,6 +137,8 @@ public:
     // Returns what was written since the last call and forgets it.
     Writes TakeWrites();
 
+    friend bool operator==(const ReceiptSheet&, const ReceiptSheet&) = default;
+
 private:
     struct Row {
         EntryBox face;
@@ -143,6 +146,7 @@ private:
         BackColour faceColour = BackColour::Standard;
         BackColour countColour = BackColour::Standard;
         int fuelMark = 0;  // 1: a fuel row (the check box `C1(i)`), 0: a toll row
+        friend bool operator==(const Row&, const Row&) = default;
     };
 
     Row& RowAt(int row);
