@@ -125,8 +125,8 @@ TEST_F(WindowTest, ScreenReadersNameWhatIsShown)
         EXPECT_TRUE(window->indexOfChild(child) == i && child->parent() == window && !child->object());
         EXPECT_TRUE(child->role() == QAccessible::StaticText && !child->state().invisible && child->childCount() == 0);
     }
-    EXPECT_EQ(window->indexOfChild(window->child(1)), 1);  // a widget's place among the children too
-    auto hidden = std::make_unique<MainWindow>();          // whose captions are there but not shown, and go with it
+    EXPECT_TRUE(window->child(1)->object() && window->indexOfChild(window->child(1)) == 1);  // the widgets come first
+    auto hidden = std::make_unique<MainWindow>();  // whose captions are there but not shown, and go with it
     QAccessibleInterface* caption = QAccessible::queryAccessibleInterface(hidden.get())->child(widgets);
     const QAccessible::Id id = QAccessible::uniqueId(caption);
     EXPECT_TRUE(caption->state().invisible);
