@@ -68,8 +68,6 @@ bool DiffersFromPicture(const QImage& shot, const QString& name)
     return differs;
 }
 
-using WindowManager = WindowTest;
-
 TEST(Fonts, TheClassicWindowsFontsWinWhereInstalled)
 {
     const QStringList chinese{"Noto Sans CJK SC", "宋体", "SimHei"}, english{"simsun"}, none{"Receipt Song"};
@@ -87,6 +85,7 @@ TEST_F(WindowTest, LooksAsItsPictures)
     EXPECT_EQ(std::pair(Window().windowTitle(), Window().objectName()),
               std::pair(ToQString(identity::kTitle), QString("C1")));
     EXPECT_FALSE(Window().windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(Window().minimumSize(), Window().maximumSize());  // no handles to resize it by
     EXPECT_EQ(Window().windowIcon().pixmap(32).size(), QSize(32, 32));
     QInputMethodQueryEvent query(Qt::ImEnabled);  // as the platform asks
     QApplication::sendEvent(Window().Text1(0), &query);
@@ -195,7 +194,7 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
 
 // What a window manager may do (also run on Weston and Xvfb): the window lives through each, keeps what was
 // typed, and is 794 x 534 in its normal state.
-TEST_F(WindowManager, EveryActionKeepsTheWindowAndItsReceipts)
+TEST_F(WindowTest, WindowManagerActionsKeepTheWindowAndItsReceipts)
 {
     Window().Text1(1)->setText(QStringLiteral("3"));
     for (const Qt::WindowStates states : {Qt::WindowMaximized, Qt::WindowNoState, Qt::WindowFullScreen,
