@@ -32,6 +32,7 @@ constexpr std::array kEmbeddedFaces{":/fonts/receipt-song-regular.otf", ":/fonts
 class FontKeeper : public QObject {
 public:
     using QObject::QObject;
+    const QFont& Font() const { return font_; }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // Setting it sends this event again, and then the font is ours.
@@ -70,8 +71,9 @@ void InstallFonts()
     for (const Family& family : kFamilies) {
         QFont::insertSubstitution(ToQString(family.name), ChosenFamily(family.name, installed));
     }
-    QApplication::setFont(MakeFont(layout::Font::Default));
-    qApp->installEventFilter(new FontKeeper(qApp));
+    auto* keeper = new FontKeeper(qApp);
+    QApplication::setFont(keeper->Font());
+    qApp->installEventFilter(keeper);
 }
 
 QFont MakeFont(layout::Font font)
