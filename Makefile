@@ -120,8 +120,7 @@ windows-deps:
 windows-build: windows-deps
 	qt=$$(tools/build-windows-qt $(JOBS)) && \
 	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
-	  -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64-x86_64.cmake \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64-x86_64.cmake -DWINDOWS_QT=$$qt \
 	  "-DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/tools/with-wine;--qt;$$qt;$(WINE_PREFIX)" && \
 	cmake --build $(WINDOWS) -j $(JOBS)
 
@@ -137,7 +136,8 @@ test-windows: windows
 	tools/with-wine $(WINE_PREFIX) --start; \
 	tools/with-xvfb ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS) --timeout 600; status=$$?; \
 	tools/with-wine $(WINE_PREFIX) --stop; rm -rf $(WINE_PREFIX) $(WINE_PREFIX).lock; exit $$status
-	packaging/windows/check-dist $(WINDOWS) docs/screenshot.png
+	WINDOWS_VERSION=win7 packaging/windows/check-dist $(WINDOWS) docs/screenshot.png
+	WINDOWS_VERSION=win10 packaging/windows/check-dist $(WINDOWS) docs/screenshot.png
 	sleep 1 && packaging/windows/make-dist $(WINDOWS) $$(tools/build-windows-qt) $(WINDOWS)/dist-again >/dev/null
 	for artefact in $(WINDOWS)/dist/*.zip $(WINDOWS)/dist/*.exe; do \
 	  tools/same-bytes $$artefact $(WINDOWS)/dist-again/$$(basename $$artefact) || exit 1; \

@@ -7,12 +7,14 @@
 #include "window/identity.h"
 #include "window/look.h"
 #include "window/main_window.h"
+#include "window/qt_versions.h"
 
 int main(int argc, char* argv[])
 {
     window::DescribeApplication();
     if (const std::optional<int> exitCode = app::HandleCommandLine(argc, argv)) return *exitCode;
 
+    window::ScaleWithTheScreen();
     std::unique_ptr<QApplication> application;
     {
         const app::DisplayGuard guard;

@@ -8,7 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "window/entry_box.h"
+#include "window/text_box.h"
 #include "window/identity.h"
 #include "window/look.h"
 #include "window/main_window.h"

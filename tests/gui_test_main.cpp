@@ -7,12 +7,14 @@
 #include <gtest/gtest.h>
 
 #include "window/look.h"
+#include "window/qt_versions.h"
 
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && QSysInfo::kernelType() != QLatin1String("winnt")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    window::ScaleWithTheScreen();
     QApplication app(argc, argv);
     app.setProperty("desktopPalette", QApplication::palette());  // before the program's own scheme
     window::InstallLook();

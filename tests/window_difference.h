@@ -9,9 +9,10 @@
 #include <sstream>
 #include <string>
 
-#include "window/entry_box.h"
+#include "window/text_box.h"
 #include "window/main_window.h"
 #include "window/qt_text.h"
+#include "window/shown_values.h"
 
 namespace window {
 
@@ -30,17 +31,15 @@ inline std::string Difference(const MainWindow& window)
     };
     for (int row = 0; row < ledger::kRowCount; ++row) {
         for (const ledger::BoxKind kind : {ledger::BoxKind::Face, ledger::BoxKind::Count}) {
-            const EntryBox* box = kind == ledger::BoxKind::Face ? window.InputMoney1(row) : window.Text1(row);
+            const TextBox* box = kind == ledger::BoxKind::Face ? window.InputMoney1(row) : window.Text1(row);
             const ledger::EntryBox& model = sheet.Box({kind, row});
             const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
             const std::size_t caret = CharIndex(box->text(), start);
-            const std::uint32_t bgr = ledger::Bgr(sheet.Colour({kind, row}));
-            const QColor colour(ledger::Red(bgr), ledger::Green(bgr), ledger::Blue(bgr));
             check(box, "text", box->text().toStdString(), model.text);
             check(box, "caret", caret, model.selStart);
             check(box, "selection", CharIndex(box->text(), start + box->selectionLength()) - caret, model.selLength);
             check(box, "background", box->palette().color(QPalette::Base).name().toStdString(),
-                  colour.name().toStdString());
+                  ToColor(sheet.Colour({kind, row})).name().toStdString());
         }
         check(window.C1(row), "tick", window.C1(row)->isChecked(), sheet.FuelMark(row) == 1);
     }

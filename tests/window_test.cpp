@@ -121,7 +121,8 @@ TEST_F(WindowTest, ScreenReadersNameWhatIsShown)
         EXPECT_EQ(child->text(QAccessible::Name), caption.text.text());
         EXPECT_EQ(child->rect(), QRect(Window().mapToGlobal(caption.at.topLeft()), caption.at.size()));
         EXPECT_EQ(window->childAt(child->rect().x() + 3, child->rect().y() + 3), child);
-        EXPECT_TRUE(window->indexOfChild(child) == i && child->parent() == window && !child->object());
+        EXPECT_TRUE(window->indexOfChild(child) == i && child->parent() == window && !child->object() &&
+                    child->window() == Window().windowHandle());  // where the screen's coordinates are
         EXPECT_TRUE(child->role() == QAccessible::StaticText && !child->state().invisible && child->childCount() == 0);
     }
     EXPECT_TRUE(window->child(1)->object() && window->indexOfChild(window->child(1)) == 1);  // the widgets come first
@@ -131,6 +132,16 @@ TEST_F(WindowTest, ScreenReadersNameWhatIsShown)
     EXPECT_TRUE(caption->state().invisible);
     hidden.reset();
     EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
+}
+
+// A click into a box places the caret where it lands (before it makes the box current), and the mouse selects.
+TEST_F(WindowTest, TheMousePlacesTheCaretAndSelects)
+{
+    TextBox* box = Window().InputMoney1(2);  // "150", the caret at 0
+    Click(box, {box->width() - 4, -1});
+    EXPECT_EQ(Window().Sheet().Box(Face(2)), (ledger::EntryBox{"150", 3, 0}));
+    QTest::mouseDClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+    EXPECT_EQ(Window().Sheet().Box(Face(2)), (ledger::EntryBox{"150", 0, 3}));
 }
 
 // Enter presses the focused button; Tab visits the controls in the layout's order, the keys too once a face-value
@@ -176,7 +187,7 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
         const QLabel* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         const QPalette colours = label->palette();
         const QFontMetrics face(label->font());
-        const QList<uint> shown = (box->windowTitle() + box->text() + box->buttons().value(0)->text()).toUcs4();
+        const auto shown = (box->windowTitle() + box->text() + box->buttons().value(0)->text()).toUcs4();
         seen << QString::number(label->font() == MakeFont(layout::Font::Default) &&
                                 std::ranges::all_of(shown, [&face](uint c) { return face.inFontUcs4(c); }));
         seen << QString::number(colours.color(QPalette::WindowText).lightness() <

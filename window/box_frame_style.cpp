@@ -4,6 +4,8 @@
 #include <QPixmapCache>
 #include <QStyleOption>
 
+#include "window/qt_versions.h"
+
 namespace window {
 
 void BoxFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -13,7 +15,7 @@ void BoxFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
     // and styles that animate their frames, draw differently into a pixmap.
     const auto* panel = qstyleoption_cast<const QStyleOptionFrame*>(option);
     if (element != PE_PanelLineEdit || panel == nullptr ||
-        baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
+        StyleName(*baseStyle()).compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "window/qt_text.h"
+#include "window/qt_versions.h"
 
 namespace window {
 namespace {
@@ -67,7 +68,7 @@ void InstallFonts()
     // family that is missing sends the font matching through a costly search
     // of the system's fonts (as does QFontDatabase::hasFamily, through the
     // families' localised names).
-    const QStringList installed = QFontDatabase::families();
+    const QStringList installed = FontFamilies();
     for (const Family& family : kFamilies) {
         QFont::insertSubstitution(ToQString(family.name), ChosenFamily(family.name, installed));
     }

@@ -13,9 +13,10 @@
 #include <QPushButton>
 #include <QResource>
 
+#include <cmath>
 #include <map>
 
-#include "window/entry_box.h"
+#include "window/text_box.h"
 #include "window/fonts.h"
 #include "window/geometry.h"
 #include "window/layout.h"
@@ -77,8 +78,10 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     setWindowTitle(ToQString(layout::kWindowTitle));
     // From raw pixels, read in place: QIcon(path) would scan for icon-engine
     // plugins at start-up, and decoding a PNG for image-format plugins.
+    // A square of RGBA pixels, its side as resources/ draws it.
     const QResource icon(QStringLiteral(":/icons/app_icon.rgba"));
-    setWindowIcon(QIcon(QPixmap::fromImage(QImage(icon.data(), 32, 32, QImage::Format_RGBA8888))));
+    const int side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(icon.size()) / 4)));
+    setWindowIcon(QIcon(QPixmap::fromImage(QImage(icon.data(), side, side, QImage::Format_RGBA8888))));
     FixSize(this, FixedSize());
     // Set once, before the controls: they inherit both.
     FillBackground(this, ToColor(layout::kWindowBackground));
@@ -127,7 +130,7 @@ void MainWindow::BuildControls()
             case layout::Kind::Line: continue;  // drawn by paintEvent
             case layout::Kind::Label: widget = MakeLabel(this, control.text); break;
             case layout::Kind::Button: widget = MakeButton(this, control.text); break;
-            case layout::Kind::TextBox: widget = new EntryBox(this); break;
+            case layout::Kind::TextBox: widget = new TextBox(this); break;
             case layout::Kind::Frame: {
                 auto* frame = new QFrame(this);
                 frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -156,7 +159,7 @@ void MainWindow::BuildControls()
     take(command1_, "Command1");
     take(label9_, "Label9");
     for (const ledger::ResultField field : ledger::kResultFields) {
-        EntryBox*& result = results_[static_cast<std::size_t>(field)];
+        TextBox*& result = results_[static_cast<std::size_t>(field)];
         take(result, layout::kResultControls[static_cast<std::size_t>(field)]);
         ShowText(result, {sheet_.Result(field)});
     }
@@ -171,13 +174,13 @@ void MainWindow::BuildRow(int row)
     for (const layout::RowControl& control : layout::kRowControls) {
         if (control.kind != layout::Kind::TextBox) continue;  // the captions are drawn by paintEvent
         const BoxKind kind = control.part == layout::RowPart::InputMoney1 ? BoxKind::Face : BoxKind::Count;
-        auto* box = new EntryBox(this);
+        auto* box = new TextBox(this);
         box->setAccessibleName(RowName(kind == BoxKind::Face ? layout::kFaceBoxName : layout::kCountBoxName, row));
         ShowText(box, sheet_.Box({kind, row}));
         // Boxes in the standard colour keep the system's text-box background.
         if (sheet_.Colour({kind, row}) != ledger::BackColour::Standard) ShowColour(box, sheet_.Colour({kind, row}));
         (kind == BoxKind::Face ? faceBoxes_ : countBoxes_)[static_cast<std::size_t>(row)] = box;
-        Place(box, layout::Indexed(control.name, row), layout::RowControlAt(control, row), layout::Font::Song12Bold);
+        Place(box, layout::Indexed(control.name, row), layout::RowControlAt(control, row), control.font);
     }
     // Only the box itself shows, on the window's white.
     auto* mark = new QCheckBox(this);
@@ -188,16 +191,15 @@ void MainWindow::BuildRow(int row)
 
 void MainWindow::BuildKeypad(QWidget* frame)
 {
-    for (int key = 0; key < entry::kKeyCount; ++key) {
-        QPushButton* button = MakeButton(frame, entry::kKeyCaptions[static_cast<std::size_t>(key)]);
+    for (int key = 0; key <= entry::kKeyCount; ++key) {
+        QPushButton* button = MakeButton(frame, layout::KeyCaption(key));
         button->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus, caret and selection in the box
-        Place(button, layout::Indexed("Command3", key), layout::KeyAt(key), layout::Font::Hei2175Bold);
-        keys_[static_cast<std::size_t>(key)] = button;
+        const bool backspace = key == entry::kKeyCount;
+        Place(button, backspace ? std::string("Command2") : layout::Indexed("Command3", key), layout::KeyAt(key),
+              layout::KeyFont(key));
+        (backspace ? backspace_ : keys_[static_cast<std::size_t>(key)]) = button;
     }
     keys_[entry::kPointKey]->setAccessibleDescription(ToQString(layout::kPointKeyDescription));
-    backspace_ = MakeButton(frame, layout::kBackspaceCaption);
-    backspace_->setFocusPolicy(Qt::TabFocus);
-    Place(backspace_, "Command2", layout::KeyAt(entry::kKeyCount), layout::Font::Hei1575Bold);
     backspace_->setAccessibleDescription(ToQString(layout::kBackspaceDescription));
 }
 

@@ -18,7 +18,7 @@ class QPushButton;
 
 namespace window {
 
-class EntryBox;
+class TextBox;
 
 // The one window, `C1` (the name the rows' fuel marks `C1(i)` share): shows the receipt sheet and the keypad and
 // forwards every click to them. It keeps no rule of its own: after each operation it refreshes exactly the controls the
@@ -31,10 +31,10 @@ public:
     const ledger::ReceiptSheet& Sheet() const { return sheet_; }
     const entry::Keypad& KeypadState() const { return keypad_; }
 
-    EntryBox* InputMoney1(int row) const { return faceBoxes_.at(static_cast<std::size_t>(row)); }
-    EntryBox* Text1(int row) const { return countBoxes_.at(static_cast<std::size_t>(row)); }
+    TextBox* InputMoney1(int row) const { return faceBoxes_.at(static_cast<std::size_t>(row)); }
+    TextBox* Text1(int row) const { return countBoxes_.at(static_cast<std::size_t>(row)); }
     QCheckBox* C1(int row) const { return fuelMarks_.at(static_cast<std::size_t>(row)); }
-    EntryBox* Result(ledger::ResultField field) const { return results_.at(static_cast<std::size_t>(field)); }
+    TextBox* Result(ledger::ResultField field) const { return results_.at(static_cast<std::size_t>(field)); }
     QPushButton* Command3(int key) const { return keys_.at(static_cast<std::size_t>(key)); }
     QPushButton* Command2() const { return backspace_; }
     const std::vector<Caption>& Captions() const { return captions_; }
@@ -61,7 +61,7 @@ private:
     void MirrorBox(ledger::BoxId box);        // text, caret and selection
     void MirrorSelection(ledger::BoxId box);  // caret and selection only
 
-    EntryBox* BoxWidget(ledger::BoxId box) const;
+    TextBox* BoxWidget(ledger::BoxId box) const;
 
     ledger::ReceiptSheet sheet_;
     entry::Keypad keypad_;
@@ -69,10 +69,10 @@ private:
     std::vector<Caption> captions_;                   // drawn by paintEvent
     std::array<QFont, layout::kFonts.size()> fonts_;  // made once, shared by the controls
 
-    std::array<EntryBox*, ledger::kRowCount> faceBoxes_{};
-    std::array<EntryBox*, ledger::kRowCount> countBoxes_{};
+    std::array<TextBox*, ledger::kRowCount> faceBoxes_{};
+    std::array<TextBox*, ledger::kRowCount> countBoxes_{};
     std::array<QCheckBox*, ledger::kRowCount> fuelMarks_{};
-    std::array<EntryBox*, ledger::kResultFields.size()> results_{};
+    std::array<TextBox*, ledger::kResultFields.size()> results_{};
     std::array<QPushButton*, entry::kKeyCount> keys_{};
     QPushButton* backspace_ = nullptr;       // Command2
     QPushButton* runCommand_ = nullptr;      // "计 算"

@@ -2,15 +2,15 @@
 
 #include <QSignalBlocker>
 
-#include "window/entry_box.h"
+#include "window/text_box.h"
 #include "window/qt_text.h"
 
 namespace window {
 
 QColor ToColor(ledger::BackColour colour)
 {
-    const std::uint32_t bgr = ledger::Bgr(colour);
-    return {ledger::Red(bgr), ledger::Green(bgr), ledger::Blue(bgr)};
+    const ledger::Rgb rgb = ledger::ColourOf(colour);
+    return {rgb.red, rgb.green, rgb.blue};
 }
 
 void ShowColour(QWidget* box, ledger::BackColour colour)
@@ -21,7 +21,7 @@ void ShowColour(QWidget* box, ledger::BackColour colour)
     box->setPalette(palette);
 }
 
-void ShowText(EntryBox* widget, const ledger::EntryBox& box)
+void ShowText(TextBox* widget, const ledger::EntryBox& box)
 {
     const QSignalBlocker block(widget);
     const QString text = QString::fromStdString(box.text);

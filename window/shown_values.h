@@ -9,7 +9,7 @@ class QWidget;
 
 namespace window {
 
-class EntryBox;
+class TextBox;
 
 // How the sheet's values show in the controls.
 
@@ -21,6 +21,6 @@ QColor ToColor(ledger::BackColour colour);
 void ShowColour(QWidget* box, ledger::BackColour colour);
 
 // A text the sheet wrote, with its caret: every write leaves nothing selected.
-void ShowText(EntryBox* widget, const ledger::EntryBox& box);
+void ShowText(TextBox* widget, const ledger::EntryBox& box);
 
 }  // namespace window

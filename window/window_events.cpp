@@ -7,7 +7,7 @@
 
 #include "ledger/calculate.h"
 #include "ledger/resets.h"
-#include "window/entry_box.h"
+#include "window/text_box.h"
 #include "window/main_window.h"
 #include "window/qt_text.h"
 #include "window/shown_values.h"
@@ -20,7 +20,7 @@ using ledger::BoxId;
 using ledger::BoxKind;
 
 // A box's selection, or its caret, in characters: start and length.
-std::pair<std::size_t, std::size_t> Selection(const EntryBox& box)
+std::pair<std::size_t, std::size_t> Selection(const TextBox& box)
 {
     const QString text = box.text();
     const int start = box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
@@ -45,8 +45,8 @@ void MainWindow::WireEvents()
     for (int row = 0; row < ledger::kRowCount; ++row) {
         for (const BoxKind kind : {BoxKind::Face, BoxKind::Count}) {
             const BoxId id{kind, row};
-            EntryBox* box = BoxWidget(id);
-            connect(box, &EntryBox::clicked, this, [this, id] { SelectBox(id); });
+            TextBox* box = BoxWidget(id);
+            connect(box, &TextBox::clicked, this, [this, id] { SelectBox(id); });
             // Whatever the user does in a box reaches the sheet at once.
             connect(box, &QLineEdit::textChanged, this, [this, id] { MirrorBox(id); });
             connect(box, &QLineEdit::cursorPositionChanged, this, [this, id] { MirrorSelection(id); });
@@ -124,7 +124,7 @@ void MainWindow::MirrorSelection(BoxId id)
     sheet_.MirrorSelection(id, start, length);
 }
 
-EntryBox* MainWindow::BoxWidget(BoxId box) const
+TextBox* MainWindow::BoxWidget(BoxId box) const
 {
     return box.kind == BoxKind::Face ? InputMoney1(box.row) : Text1(box.row);
 }

@@ -8,9 +8,12 @@ set(CMAKE_C_COMPILER ${MINGW_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${MINGW_TRIPLE}-windres)
 
-# Libraries and headers come from the MinGW root (and from the Qt prefix,
-# which Qt's own toolchain file adds); programs run on the build machine.
-set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLE})
+# Libraries and headers come from the MinGW root and from Qt for Windows
+# (-DWINDOWS_QT=PREFIX, the folder tools/build-windows-qt prints); programs
+# run on the build machine.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WINDOWS_QT)
+set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLE} ${WINDOWS_QT})
+set(CMAKE_PREFIX_PATH ${WINDOWS_QT})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -8,10 +8,10 @@ namespace window {
 // no length limit, no input method (it takes numbers), a `clicked` signal
 // for a mouse click into it (after the click has placed the caret; never
 // for keyboard focus), and a selection that survives losing the focus.
-class EntryBox : public QLineEdit {
+class TextBox : public QLineEdit {
     Q_OBJECT
 public:
-    explicit EntryBox(QWidget* parent = nullptr);
+    explicit TextBox(QWidget* parent = nullptr);
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 

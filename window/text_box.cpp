@@ -1,39 +1,40 @@
-#include "window/entry_box.h"
+#include "window/text_box.h"
 
 #include <QMouseEvent>
 
 #include <limits>
 
+#include "window/qt_versions.h"
+
 namespace window {
 
-EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent)
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(std::numeric_limits<int>::max());
 }
 
 // Qt 6's line edit answers the platform's input method from its own enabled
 // state, whatever the widget attribute says: the box answers itself.
-QVariant EntryBox::inputMethodQuery(Qt::InputMethodQuery query) const
+QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
 {
     return query == Qt::ImEnabled ? QVariant(false) : QLineEdit::inputMethodQuery(query);
 }
 
-void EntryBox::mousePressEvent(QMouseEvent* event)
+void TextBox::mousePressEvent(QMouseEvent* event)
 {
     pressedInside_ = event->button() == Qt::LeftButton;
     QLineEdit::mousePressEvent(event);
 }
 
-void EntryBox::mouseReleaseEvent(QMouseEvent* event)
+void TextBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QLineEdit::mouseReleaseEvent(event);
-    const bool click =
-        pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressedInside_ && event->button() == Qt::LeftButton && rect().contains(MousePosition(*event));
     pressedInside_ = false;
     if (click) emit clicked();
 }
 
-void EntryBox::focusOutEvent(QFocusEvent* event)
+void TextBox::focusOutEvent(QFocusEvent* event)
 {
     // QLineEdit drops its selection when the focus moves on; the keypad
     // types over the selection, so keep it.

@@ -1,0 +1,55 @@
+#include "window/qt_versions.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QStyle>
+
+namespace window {
+
+#if QT_VERSION_MAJOR >= 6
+
+void ScaleWithTheScreen() {}
+
+QPoint MousePosition(const QMouseEvent& event)
+{
+    return event.position().toPoint();
+}
+
+QStringList FontFamilies()
+{
+    return QFontDatabase::families();
+}
+
+QString StyleName(const QStyle& style)
+{
+    return style.name();
+}
+
+#else
+
+void ScaleWithTheScreen()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
+QPoint MousePosition(const QMouseEvent& event)
+{
+    return event.pos();
+}
+
+QStringList FontFamilies()
+{
+    return QFontDatabase().families();
+}
+
+QString StyleName(const QStyle& style)
+{
+    return style.objectName();  // the key QStyleFactory made it from
+}
+
+#endif
+
+}  // namespace window
