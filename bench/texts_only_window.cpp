@@ -48,20 +48,18 @@ protected:
                 const ledger::BoxId box{
                     control.part == layout::RowPart::Text1 ? ledger::BoxKind::Count : ledger::BoxKind::Face, row};
                 const bool showsSheet = control.kind == layout::Kind::TextBox;
-                draw(Font::Song12Bold, layout::RowControlAt(control, row),
+                draw(control.font, layout::RowControlAt(control, row),
                      showsSheet ? QString::fromStdString(sheet.Text(box)) : window::ToQString(control.text));
             }
         }
         const Twips frame = std::find_if(layout::kControls.begin(), layout::kControls.end(), [](const auto& control) {
                                 return control.name == "Frame2";  // the keypad's
                             })->at;
-        for (int key = 0; key <= 11; ++key) {
-            const int left = frame.left + (key < 11 ? layout::KeyLeft(key) : layout::kBackspaceLeft);
-            draw(key < 11 ? Font::Hei2175Bold : Font::Hei1575Bold,
-                 {left, frame.top + layout::kKeyTop, layout::kKeyWidth, layout::kKeyHeight},
-                 key < 10    ? QString::number(key)
-                 : key == 10 ? QStringLiteral(".")
-                             : window::ToQString(layout::kBackspaceCaption));
+        for (int key = 0; key <= entry::kKeyCount; ++key) {  // the backspace one past the last key
+            Twips at = layout::KeyAt(key);
+            at.left += frame.left;
+            at.top += frame.top;
+            draw(layout::KeyFont(key), at, window::ToQString(layout::KeyCaption(key)));
         }
     }
 
@@ -76,7 +74,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     window::InstallLook();
     TextsOnly texts;
-    texts.setFixedSize(794, 534);
+    texts.setFixedSize(layout::Pixels(layout::kClientWidth), layout::Pixels(layout::kClientHeight));
     texts.setWindowTitle(window::ToQString(layout::kWindowTitle));
     texts.show();
     return QApplication::exec();

@@ -46,29 +46,14 @@ void Keypad::EnableKeys(bool pointKey, bool backspace)
     backspace_ = backspace;
 }
 
-void Keypad::SelectFaceBox(ledger::ReceiptSheet& sheet, int row)
-{
-    CheckRow(row);
-    const BoxId box{BoxKind::Face, row};
-    nowP_ = static_cast<std::int16_t>(row);
-    nowP2_ = kNoBox;
-    if (!ledger::IsNumeric(sheet.Text(box))) sheet.SetText(box, "");
-    EnableKeys(true, !sheet.Text(box).empty());
-}
-
-void Keypad::SelectCountBox(ledger::ReceiptSheet& sheet, int row)
-{
-    CheckRow(row);
-    const BoxId box{BoxKind::Count, row};
-    nowP_ = kNoBox;
-    nowP2_ = static_cast<std::int16_t>(row);
-    if (!ledger::IsNumeric(sheet.Text(box))) sheet.SetText(box, "");
-    EnableKeys(false, !sheet.Text(box).empty());  // counts are whole numbers: no point
-}
-
 void Keypad::SelectBox(ledger::ReceiptSheet& sheet, BoxId box)
 {
-    box.kind == BoxKind::Face ? SelectFaceBox(sheet, box.row) : SelectCountBox(sheet, box.row);
+    CheckRow(box.row);
+    const bool faceBox = box.kind == BoxKind::Face;
+    nowP_ = faceBox ? static_cast<std::int16_t>(box.row) : kNoBox;
+    nowP2_ = faceBox ? kNoBox : static_cast<std::int16_t>(box.row);
+    if (!ledger::IsNumeric(sheet.Text(box))) sheet.SetText(box, "");
+    EnableKeys(faceBox, !sheet.Text(box).empty());  // counts are whole numbers: no point
 }
 
 FocusRequest Keypad::PressKey(ledger::ReceiptSheet& sheet, int key)

@@ -3,6 +3,7 @@
 // The string literals of this file are among the program's texts: the build cuts the embedded fonts to their
 // characters (resources/CMakeLists.txt lists the files). A text shown from another file would show as boxes.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -20,6 +21,7 @@ inline constexpr int kKeyCount = 11;
 inline constexpr int kPointKey = 10;
 inline constexpr std::array<std::string_view, kKeyCount> kKeyCaptions{"0", "1", "2", "3", "4", "5",
                                                                       "6", "7", "8", "9", "."};
+static_assert(std::ranges::none_of(kKeyCaptions, &std::string_view::empty), "a key without its caption");
 
 // The box that should get the input focus after a key, so that its caret
 // shows again; empty when nothing happened.
@@ -30,18 +32,14 @@ using FocusRequest = std::optional<ledger::BoxId>;
 // fresh keypad is in the start state: no current box, every key disabled.
 class Keypad {
 public:
-    std::int16_t NowP() const { return nowP_; }    // the row of the current face-value box, or kNoBox
-    std::int16_t NowP2() const { return nowP2_; }  // the row of the current count box, or kNoBox
     std::optional<ledger::BoxId> CurrentBox() const;
 
     bool KeyEnabled(int key) const { return keys_.at(static_cast<std::size_t>(key)); }  // Command3(key)
     bool BackspaceEnabled() const { return backspace_; }                                // Command2
 
-    // A mouse click into a face-value or count box, after the click has
-    // placed the caret.
-    void SelectFaceBox(ledger::ReceiptSheet& sheet, int row);
-    void SelectCountBox(ledger::ReceiptSheet& sheet, int row);
-    void SelectBox(ledger::ReceiptSheet& sheet, ledger::BoxId box);  // either of the two
+    // A mouse click into a face-value box (SelectFaceBox) or a count box
+    // (SelectCountBox), after the click has placed the caret.
+    void SelectBox(ledger::ReceiptSheet& sheet, ledger::BoxId box);
 
     // A digit key (0..9) or the point key (10). A disabled key does nothing.
     FocusRequest PressKey(ledger::ReceiptSheet& sheet, int key);
@@ -52,8 +50,8 @@ public:
 private:
     void EnableKeys(bool pointKey, bool backspace);
 
-    std::int16_t nowP_ = kNoBox;
-    std::int16_t nowP2_ = kNoBox;
+    std::int16_t nowP_ = kNoBox;   // NowP: the row of the current face-value box, or kNoBox
+    std::int16_t nowP2_ = kNoBox;  // NowP2: the row of the current count box, or kNoBox
     std::array<bool, kKeyCount> keys_{};
     bool backspace_ = false;
 };

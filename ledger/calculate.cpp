@@ -11,11 +11,6 @@
 namespace ledger {
 namespace {
 
-bool IsCommonRow(int row)
-{
-    return kRowDefaults[static_cast<std::size_t>(row)].common;
-}
-
 struct Totals {
     double money = 0;
     std::int16_t sheets = 0;
@@ -23,9 +18,11 @@ struct Totals {
     double fuel = 0;
 };
 
+// A result field that is not a number counts as 0 (Calculate writes the 0 too).
 double ReadAmount(const std::string& text)
 {
-    return TwoPlaceValue(*ParseDecimal(text));
+    const std::optional<Decimal> number = ParseDecimal(text);
+    return number ? TwoPlaceValue(*number) : 0;
 }
 
 // The totals the result fields hold; nothing when one is out of range.
@@ -35,7 +32,8 @@ std::optional<Totals> ReadPreviousTotals(const ReceiptSheet& sheet)
     totals.money = ReadAmount(sheet.Result(ResultField::Output1));
     totals.toll = ReadAmount(sheet.Result(ResultField::Road1));
     totals.fuel = ReadAmount(sheet.Result(ResultField::O1));
-    const auto sheets = SheetTotalFromText(*ParseDecimal(sheet.Result(ResultField::Output2)));
+    const std::optional<Decimal> sheetsText = ParseDecimal(sheet.Result(ResultField::Output2));
+    const auto sheets = sheetsText ? SheetTotalFromText(*sheetsText) : std::optional<std::int16_t>(0);
     if (!sheets || !IsWithinAmountRange(totals.money) || !IsWithinAmountRange(totals.toll) ||
         !IsWithinAmountRange(totals.fuel)) {
         return std::nullopt;
@@ -82,13 +80,8 @@ using RowFlags = std::array<bool, kRowCount>;
 void RepaintRows(ReceiptSheet& sheet, const RowFlags& counted)
 {
     for (int row = 0; row < kRowCount; ++row) {
-        const BoxId face{BoxKind::Face, row};
-        const BoxId count{BoxKind::Count, row};
-        sheet.SetColour(face, IsCommonRow(row) ? BackColour::CommonGrey : BackColour::White);
-        sheet.SetColour(count, BackColour::White);
-        if (counted[static_cast<std::size_t>(row)]) {
-            sheet.SetColour(face, BackColour::CountedGreen);
-            sheet.SetColour(count, BackColour::CountedGreen);
+        for (const BoxKind kind : {BoxKind::Face, BoxKind::Count}) {
+            sheet.SetColour({kind, row}, PaintedColour({kind, row}, counted[static_cast<std::size_t>(row)]));
         }
     }
 }

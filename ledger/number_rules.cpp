@@ -104,6 +104,13 @@ double Signed(bool negative, double magnitude)
     return negative && magnitude != 0 ? -magnitude : magnitude;
 }
 
+// Round to a whole number, halves to the even neighbour.
+double RoundHalfEven(double value)
+{
+    if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
+    return std::round(value);
+}
+
 }  // namespace
 
 std::optional<Decimal> ParseDecimal(std::string_view text)
@@ -228,12 +235,6 @@ std::optional<std::int16_t> SheetTotalFromText(const Decimal& number)
         return std::nullopt;
     }
     return static_cast<std::int16_t>(value);
-}
-
-double RoundHalfEven(double value)
-{
-    if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
-    return std::round(value);
 }
 
 std::optional<std::int16_t> AddCount(std::int16_t sheets, double count)

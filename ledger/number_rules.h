@@ -58,7 +58,4 @@ std::optional<std::int16_t> SheetTotalFromText(const Decimal& number);
 // neighbour; nothing when that leaves -32768..32767.
 std::optional<std::int16_t> AddCount(std::int16_t sheets, double count);
 
-// Round to a whole number, halves to the even neighbour.
-double RoundHalfEven(double value);
-
 }  // namespace ledger

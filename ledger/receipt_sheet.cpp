@@ -7,6 +7,13 @@
 
 namespace ledger {
 
+BackColour PaintedColour(BoxId box, bool counted)
+{
+    if (counted) return BackColour::CountedGreen;
+    const bool common = box.kind == BoxKind::Face && kRowDefaults.at(static_cast<std::size_t>(box.row)).common;
+    return common ? BackColour::CommonGrey : BackColour::White;
+}
+
 ReceiptSheet::ReceiptSheet()
 {
     for (int i = 0; i < kRowCount; ++i) {
@@ -14,7 +21,8 @@ ReceiptSheet::ReceiptSheet()
         Row& row = RowAt(i);
         row.face.text = preset.face;
         row.count.text = preset.count;
-        row.faceColour = preset.common ? BackColour::CommonGrey : BackColour::Standard;
+        const BackColour grey = PaintedColour({BoxKind::Face, i}, false);
+        row.faceColour = grey == BackColour::CommonGrey ? grey : BackColour::Standard;
     }
     results_.fill("0");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstddef>
@@ -62,6 +63,13 @@ inline constexpr std::array<RowDefault, kRowCount> kRowDefaults{{
     {"18", "0", false},  {"100", "0", false}, {"0", "1", false},
 }};
 // clang-format on
+// A row left out would read as empty texts.
+static_assert(std::ranges::none_of(kRowDefaults, [](const RowDefault& row) { return row.face.empty(); }));
+
+// The colour a calculation or a reset paints a row's box: green where the
+// calculation counted the row, else grey for a common face value, else white.
+// Before the first of them, every box but the grey ones shows `Standard`.
+BackColour PaintedColour(BoxId box, bool counted);
 
 // The fields an operation wrote since the window last looked, so that the
 // window refreshes exactly those controls and leaves the rest (and their
@@ -79,7 +87,6 @@ public:
     bool HasFuelMark(int row) const { return bits_.test(kFuelMarks + static_cast<std::size_t>(row)); }
     bool HasResult(ResultField field) const { return bits_.test(kResults + static_cast<std::size_t>(field)); }
     bool HasPreviousTotals() const { return bits_.test(kPreviousTotals); }
-    bool None() const { return bits_.none(); }
     friend bool operator==(const Writes&, const Writes&) = default;
 
 private:

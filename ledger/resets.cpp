@@ -11,15 +11,8 @@ void RestoreRows(ReceiptSheet& sheet)
         const RowDefault& preset = kRowDefaults[static_cast<std::size_t>(row)];
         sheet.SetText({BoxKind::Face, row}, std::string(preset.face));
         sheet.SetText({BoxKind::Count, row}, std::string(preset.count));
-    }
-    for (int row = 0; row < kRowCount; ++row) {
-        sheet.SetColour({BoxKind::Face, row}, BackColour::White);
-        sheet.SetColour({BoxKind::Count, row}, BackColour::White);
-    }
-    for (int row = 0; row < kRowCount; ++row) {
-        if (kRowDefaults[static_cast<std::size_t>(row)].common) {
-            sheet.SetColour({BoxKind::Face, row}, BackColour::CommonGrey);
-        }
+        for (const BoxKind kind : {BoxKind::Face, BoxKind::Count})
+            sheet.SetColour({kind, row}, PaintedColour({kind, row}, false));
     }
 }
 

@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <optional>
 
-#include "sheet_script.h"
+#include "entry/keypad.h"
+#include "ledger/calculate.h"
+#include "ledger/resets.h"
 #include "window/usage_help.h"
 #include "window_difference.h"
 
@@ -41,15 +43,18 @@ QString Character(Steps& steps)
 }
 
 // A control C (modulo 52): 0-23 the face-value boxes by row, 24-47 the count boxes, 48-51 the result fields.
-QWidget* Box(window::MainWindow& window, int index)
+constexpr int kControlCount = 2 * ledger::kRowCount + static_cast<int>(ledger::kResultFields.size());
+QWidget* Box(const window::MainWindow& window, int index)
 {
     if (index >= 2 * ledger::kRowCount) return window.Result(ResultField(index - 2 * ledger::kRowCount));
-    return index < ledger::kRowCount ? static_cast<QWidget*>(window.InputMoney1(index)) : window.Text1(index % 24);
+    return index < ledger::kRowCount ? static_cast<QWidget*>(window.InputMoney1(index))
+                                     : window.Text1(index - ledger::kRowCount);
 }
-std::optional<ledger::BoxId> BoxOf(window::MainWindow& window, const QWidget* widget)  // the entry box it is, if one
+std::optional<ledger::BoxId> BoxOf(const window::MainWindow& window, const QWidget* widget)  // the entry box, if one
 {
-    for (int index = 0; index < 2 * ledger::kRowCount; ++index) {
-        if (widget == Box(window, index)) return ledger::BoxId{index < 24 ? BoxKind::Face : BoxKind::Count, index % 24};
+    for (int row = 0; row < ledger::kRowCount; ++row) {
+        if (widget == window.InputMoney1(row)) return ledger::BoxId{BoxKind::Face, row};
+        if (widget == window.Text1(row)) return ledger::BoxId{BoxKind::Count, row};
     }
     return std::nullopt;
 }
@@ -59,96 +64,149 @@ void Click(QWidget* widget, int x = -1)
                       QPoint(x < 0 ? widget->width() / 2 : x % widget->width(), widget->height() / 2));
 }
 
-// Besides the checks of every step: only a click into an entry box makes it current; a key that is enabled gives
-// the current box the focus back; a box keeps its selection while the focus is elsewhere. Returns the steps played.
-std::size_t PlaySteps(window::MainWindow& window, Steps& steps, ledger::Message& lastMessage)
+// The buttons, each with what it must do to the sheet as it stood and say.
+const std::pair<const char*, ledger::Message (*)(ReceiptSheet&)> kButtons[] = {
+    {"RunCommand", ledger::Calculate},
+    {"Command4", ledger::FirstStepReset},
+    {"SetBackCommand", ledger::FullReset},
+    {"Command1",
+     [](ReceiptSheet&) {
+         return ledger::Message{"使用说明", std::string(window::kUsageText)};
+     }},
+};
+
+// What a step did, for the checks after it.
+struct Done {
+    std::string pressed = {};  // the control, when the step pressed one
+    bool clickedBox = false;   // a click into an entry box
+    bool keyed = false;        // a click on an enabled keypad key
+    bool writes = true;        // whether the step may write into the sheet
+};
+
+// The kinds of step, by a step's first byte modulo 10; each reads its own bytes.
+
+Done ClickInto(window::MainWindow& window, Steps& steps)  // C X: a click into control C, X pixels from its left
+{                                                         // (modulo its width)
+    const int index = steps.Next(kControlCount);
+    Click(Box(window, index), steps.Next(256));
+    return {.clickedBox = index < 2 * ledger::kRowCount, .writes = false};
+}
+
+Done ReleaseOver(window::MainWindow& window, Steps& steps)  // C: a mouse button let go over C, pressed elsewhere
 {
-    // The buttons, each with what it must do to the sheet as it stood and say.
-    static const std::pair<const char*, ledger::Message (*)(ReceiptSheet&)> kButtons[] = {
-        {"RunCommand", ledger::Calculate},
-        {"Command4", ledger::FirstStepReset},
-        {"SetBackCommand", ledger::FullReset},
-        {"Command1",
-         [](ReceiptSheet&) {
-             return ledger::Message{"使用说明", std::string(window::kUsageText)};
-         }},
-    };
+    QTest::mouseRelease(Box(window, steps.Next(kControlCount)), Qt::LeftButton);
+    return {.writes = false};
+}
+
+Done PressKeypadKey(window::MainWindow& window, Steps& steps)  // K: 0-9 the digits, 10 the point, 11 backspace
+{
+    const int key = steps.Next(entry::kKeyCount + 1);
+    QPushButton* button = key == entry::kKeyCount ? window.Command2() : window.Command3(key);
+    const bool enabled = button->isEnabled();
+    Click(button);
+    return {.keyed = enabled, .writes = enabled};
+}
+
+Done Type(window::MainWindow& window, Steps& steps)  // C (G T)*: into control C, while G modulo 8 is not 0, the
+{                                                    // character T
+    for (QWidget* box = Box(window, steps.Next(kControlCount)); steps.Next(8) > 0;) {
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, Character(steps), {});
+    }
+    return {};
+}
+
+Done Paste(window::MainWindow& window, Steps& steps)  // T N M C: 1 + N * M times the character T (N modulo 256, M
+{                                                     // modulo 8) pasted into C
+    const QString character = Character(steps);
+    const int times = steps.Next(256);
+    QGuiApplication::clipboard()->setText(character.repeated(1 + times * steps.Next(8)));
+    QTest::keyClick(Box(window, steps.Next(kControlCount)), Qt::Key_V, Qt::ControlModifier);
+    return {};
+}
+
+Done EditingKey(window::MainWindow& window, Steps& steps)  // C K S: key K (Left, Right, Home, End, Backspace,
+{                                                          // Delete, A) with S (none, Shift, Control) in C
     static const Qt::Key kKeys[] = {Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Home, Qt::Key_End,
                                     Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_A};
     static const Qt::KeyboardModifiers kModifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
+    QWidget* box = Box(window, steps.Next(kControlCount));
+    const Qt::Key key = kKeys[steps.Next(std::size(kKeys))];
+    QTest::keyClick(box, key, kModifiers[steps.Next(std::size(kModifiers))]);
+    return {};
+}
+
+Done TickFuelMark(window::MainWindow& window, Steps& steps)  // R: a click on row R's fuel mark
+{
+    Click(window.C1(steps.Next(ledger::kRowCount)));
+    return {};
+}
+
+Done PressButton(window::MainWindow& window, Steps& steps)  // B: "计 算", "重置", "全部重置", "使用说明"
+{
+    const std::string pressed = kButtons[steps.Next(std::size(kButtons))].first;
+    Click(window.findChild<QWidget*>(QString::fromStdString(pressed)));
+    return {.pressed = pressed};
+}
+
+Done Tab(QWidget* focused)
+{
+    QTest::keyClick(focused, Qt::Key_Tab);
+    return {.writes = false};
+}
+
+Done Space(QWidget* focused)  // on the focused control (a box takes a blank)
+{
+    QTest::keyClick(focused, Qt::Key_Space);
+    return {.pressed = focused->objectName().toStdString()};
+}
+
+// Besides the window showing the model: only a click into an entry box makes it current; a key that is enabled
+// gives the current box the focus back; a box keeps its selection while the focus is elsewhere; a button does to
+// the sheet what its operation does, and says what it says.
+void CheckStep(const window::MainWindow& window, const Done& done, const ReceiptSheet& before,
+               std::optional<ledger::BoxId> current, QWidget* focused, const ledger::Message& lastMessage)
+{
+    if (const std::string difference = window::Difference(window); !difference.empty()) Fail(difference + " differs");
+    if (!done.clickedBox && window.KeypadState().CurrentBox() != current) Fail("a box became current without a click");
+    if (done.keyed && BoxOf(window, QApplication::focusWidget()) != current)
+        Fail("a key left the focus away from its box");
+    const auto left = BoxOf(window, focused);  // which keeps its text and selection while the focus is elsewhere
+    if (left && !done.writes && QApplication::focusWidget() != focused &&
+        window.Sheet().Box(*left) != before.Box(*left))
+        Fail("a box lost its selection with the focus");
+    for (const auto& [name, operation] : kButtons) {
+        if (done.pressed != name) continue;
+        ReceiptSheet expected = before;
+        const ledger::Message said = operation(expected);
+        (void)expected.TakeWrites();  // which the window has taken from its own
+        if (said != lastMessage || expected != window.Sheet())
+            Fail(done.pressed + " did not do what it does to the sheet");
+    }
+}
+
+// Returns the steps played.
+std::size_t PlaySteps(window::MainWindow& window, Steps& steps, ledger::Message& lastMessage)
+{
     std::size_t played = 0;
     for (; steps.at < steps.end; ++played) {
         const ReceiptSheet before = window.Sheet();
         const auto current = window.KeypadState().CurrentBox();
         QWidget* const focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
-        std::string pressed;                                    // the control, when the step pressed one
-        bool clickedBox = false, keyed = false, writes = true;  // whether the step may write into the sheet
         lastMessage = {};
-        switch (const int step = steps.Next(10); step) {
-            case 0:    // C X: a click into control C, X pixels from its left (modulo its width)
-            case 9: {  // C: a mouse button let go over control C, pressed elsewhere
-                const int index = steps.Next(52);
-                clickedBox = step == 0 && index < 2 * ledger::kRowCount;
-                step == 0 ? Click(Box(window, index), steps.Next(256))
-                          : QTest::mouseRelease(Box(window, index), Qt::LeftButton);
-                writes = false;
-                break;
-            }
-            case 1: {  // K: a click on keypad key K: 0-9 the digits, 10 the point, 11 backspace
-                const int key = steps.Next(kBackspace + 1);
-                QPushButton* button = key == kBackspace ? window.Command2() : window.Command3(key);
-                keyed = writes = button->isEnabled();
-                Click(button);
-                break;
-            }
-            case 2:  // C (G T)*: typing into control C, while a byte G modulo 8 is not 0, the character T
-                for (QWidget* box = Box(window, steps.Next(52)); steps.Next(8) > 0;) {
-                    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, Character(steps), {});
-                }
-                break;
-            case 3: {  // T N M C: a paste of 1 + N * M times the character T (N modulo 256, M modulo 8) into C
-                const QString character = Character(steps);
-                const int times = steps.Next(256);
-                QGuiApplication::clipboard()->setText(character.repeated(1 + times * steps.Next(8)));
-                QTest::keyClick(Box(window, steps.Next(52)), Qt::Key_V, Qt::ControlModifier);
-                break;
-            }
-            case 4: {  // C K S: key K (Left, Right, Home, End, Backspace, Delete, A) with S (none, Shift, Control)
-                QWidget* box = Box(window, steps.Next(52));
-                const Qt::Key key = kKeys[steps.Next(7)];
-                QTest::keyClick(box, key, kModifiers[steps.Next(3)]);
-                break;
-            }
-            case 5: Click(window.C1(steps.Next(ledger::kRowCount))); break;  // R: a click on row R's fuel mark
-            case 6:  // B: a click on button B: "计 算", "重置", "全部重置", "使用说明"
-                pressed = kButtons[steps.Next(std::size(kButtons))].first;
-                Click(window.findChild<QWidget*>(QString::fromStdString(pressed)));
-                break;
-            case 7:  // Tab
-                QTest::keyClick(focused, Qt::Key_Tab);
-                writes = false;
-                break;
-            case 8:  // Space on the focused control (a box takes a blank)
-                pressed = focused->objectName().toStdString();
-                QTest::keyClick(focused, Qt::Key_Space);
-                break;
+        Done done;
+        switch (steps.Next(10)) {
+            case 0: done = ClickInto(window, steps); break;
+            case 1: done = PressKeypadKey(window, steps); break;
+            case 2: done = Type(window, steps); break;
+            case 3: done = Paste(window, steps); break;
+            case 4: done = EditingKey(window, steps); break;
+            case 5: done = TickFuelMark(window, steps); break;
+            case 6: done = PressButton(window, steps); break;
+            case 7: done = Tab(focused); break;
+            case 8: done = Space(focused); break;
+            case 9: done = ReleaseOver(window, steps); break;
         }
-        if (const std::string difference = window::Difference(window); !difference.empty())
-            Fail(difference + " differs");
-        if (!clickedBox && window.KeypadState().CurrentBox() != current) Fail("a box became current without a click");
-        if (keyed && BoxOf(window, QApplication::focusWidget()) != current)
-            Fail("a key left the focus away from its box");
-        const auto left = BoxOf(window, focused);  // which keeps its text and selection while the focus is elsewhere
-        if (left && !writes && QApplication::focusWidget() != focused && window.Sheet().Box(*left) != before.Box(*left))
-            Fail("a box lost its selection with the focus");
-        for (const auto& [name, operation] : kButtons) {
-            ReceiptSheet expected = before;
-            if (pressed != name) continue;
-            const ledger::Message said = operation(expected);
-            (void)expected.TakeWrites();  // which the window has taken from its own
-            if (said != lastMessage || expected != window.Sheet())
-                Fail(pressed + " did not do what it does to the sheet");
-        }
+        CheckStep(window, done, before, current, focused, lastMessage);
     }
     return played;
 }

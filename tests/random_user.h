@@ -6,8 +6,8 @@
 // the failing case. Played by window_tests (RandomUser, with the seeds in fuzz/seeds/) and by the libFuzzer
 // target in fuzz/.
 //
-// An input is a list of steps. A step's first byte, modulo 10, says what the user does, as the cases in
-// random_user.cpp list; the bytes after it, each taken modulo the number of choices, say with what (a missing
+// An input is a list of steps. A step's first byte, modulo 10, says what the user does, as PlaySteps in
+// random_user.cpp lists; the bytes after it, each taken modulo the number of choices, say with what (a missing
 // byte reads as 0). Example, the typical pass: 00 19 0a  01 03  00 17 02  01 05  01 06  01 0a  01 05  06 00.
 
 #include <cstddef>

@@ -30,8 +30,7 @@ std::vector<Caption> LayoutCaptions()
         for (std::size_t i = 0; i < std::size(layout::kRowControls); ++i) {
             const layout::RowControl& control = layout::kRowControls[i];
             if (control.kind != layout::Kind::Caption) continue;
-            captions.push_back(
-                {rowTexts[i], PixelRect(layout::RowControlAt(control, row)), layout::Font::Song12Bold, false});
+            captions.push_back({rowTexts[i], PixelRect(layout::RowControlAt(control, row)), control.font, false});
         }
     }
     return captions;

@@ -8,6 +8,7 @@
 // the client area, or of the keypad frame for the keys; Qt's high-DPI
 // scaling takes the logical pixels from there.
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -128,10 +129,27 @@ inline constexpr std::array kControls{
 // clang-format on
 
 // The result fields, by the sheet's field order.
-inline constexpr std::array<std::string_view, 4> kResultControls{"Output1", "Output2", "Road1", "O1"};
+inline constexpr std::array<std::string_view, ledger::kResultFields.size()> kResultControls{"Output1", "Output2",
+                                                                                            "Road1", "O1"};
+static_assert(std::ranges::none_of(kResultControls, &std::string_view::empty), "a result field without its control");
 
-// The receipt grid: row i stands in column i mod 3 and line i div 3.
+// The receipt grid: row i stands in column i mod 3 and line i div 3. Every
+// table of the grid has its size checked against the sheet's rows.
+inline constexpr int kGridColumns = 3;
+inline constexpr int kGridLines = ledger::kRowCount / kGridColumns;
+static_assert(kGridLines * kGridColumns == ledger::kRowCount, "the rows fill whole lines of the grid");
+inline constexpr int kLastRow = ledger::kRowCount - 1;
+
 inline constexpr std::array kLineTops{1470, 1920, 2400, 2880, 3360, 3840, 4320, 4800};
+static_assert(kLineTops.size() == kGridLines);
+
+// Two rows drawn unlike the others of their line, as the form has always
+// been: the face-value box of row 5 sits 30 twips higher, and the "面值："
+// of row 14 is narrower.
+inline constexpr int kRaisedFaceRow = 5;
+inline constexpr int kRaisedFaceTop = 1890;
+inline constexpr int kNarrowLabelRow = 14;
+inline constexpr int kNarrowLabelWidth = 915;
 
 enum class RowPart { Label2, InputMoney1, Label3, Text1, Label4 };
 
@@ -139,32 +157,35 @@ struct RowControl {
     RowPart part;
     std::string_view name;
     Kind kind;
-    std::string_view text;    // the entry boxes show the sheet's texts instead
-    std::array<int, 3> left;  // by grid column
+    std::string_view text;               // the entry boxes show the sheet's texts instead
+    std::array<int, kGridColumns> left;  // by grid column
     int width;
     int height;
     int topOffset;  // below the line top
+    Font font;
 };
 
 // clang-format off
 inline constexpr std::array kRowControls{
-    RowControl{RowPart::Label2, "Label2", Kind::Caption, "面值：", {240, 4200, 8160}, 1335, 255, 45},
-    RowControl{RowPart::InputMoney1, "InputMoney1", Kind::TextBox, "", {915, 4830, 8820}, 1020, 360, 0},
-    RowControl{RowPart::Label3, "Label3", Kind::Caption, "元", {1920, 5880, 9840}, 375, 330, 45},
-    RowControl{RowPart::Text1, "Text1", Kind::TextBox, "", {2400, 6360, 10320}, 495, 360, 0},
-    RowControl{RowPart::Label4, "Label4", Kind::Caption, "张", {3000, 6960, 10920}, 495, 240, 45},
+    RowControl{RowPart::Label2, "Label2", Kind::Caption, "面值：", {240, 4200, 8160}, 1335, 255, 45, Font::Song12Bold},
+    RowControl{RowPart::InputMoney1, "InputMoney1", Kind::TextBox, "", {915, 4830, 8820}, 1020, 360, 0, Font::Song12Bold},
+    RowControl{RowPart::Label3, "Label3", Kind::Caption, "元", {1920, 5880, 9840}, 375, 330, 45, Font::Song12Bold},
+    RowControl{RowPart::Text1, "Text1", Kind::TextBox, "", {2400, 6360, 10320}, 495, 360, 0, Font::Song12Bold},
+    RowControl{RowPart::Label4, "Label4", Kind::Caption, "张", {3000, 6960, 10920}, 495, 240, 45, Font::Song12Bold},
 };
 // clang-format on
 
 // Check boxes: only the box shows, roughly centred on its line.
 inline constexpr std::array kCheckBoxLeft{3360, 7350, 11340};
+static_assert(kCheckBoxLeft.size() == kGridColumns);
 inline constexpr int kCheckBoxWidth = 225;
 struct TopHeight {
     int top;
     int height;
 };
+// By grid line, then column.
 // clang-format off
-inline constexpr std::array<std::array<TopHeight, 3>, 8> kCheckBoxes{{
+inline constexpr std::array<std::array<TopHeight, kGridColumns>, kGridLines> kCheckBoxes{{
     {{{1470, 330}, {1470, 330}, {1470, 330}}},
     {{{1890, 435}, {1890, 435}, {1890, 435}}},
     {{{2415, 330}, {2310, 540}, {2415, 330}}},
@@ -175,22 +196,26 @@ inline constexpr std::array<std::array<TopHeight, 3>, 8> kCheckBoxes{{
     {{{4830, 330}, {4830, 330}, {4725, 540}}},
 }};
 // clang-format on
+// A line or a box left out would read as zeros.
+static_assert(std::ranges::all_of(kCheckBoxes, [](const auto& line) {
+    return std::ranges::all_of(line, [](const TopHeight& box) { return box.height > 0; });
+}));
 
 constexpr Twips RowControlAt(const RowControl& control, int row)
 {
-    const auto column = static_cast<std::size_t>(row % 3);
-    const int lineTop = kLineTops[static_cast<std::size_t>(row / 3)];
+    const auto column = static_cast<std::size_t>(row % kGridColumns);
+    const int lineTop = kLineTops.at(static_cast<std::size_t>(row / kGridColumns));
     int width = control.width;
     int top = lineTop + control.topOffset;
-    if (control.part == RowPart::Label2 && row == 14) width = 915;  // beside the free row's box
-    if (control.part == RowPart::InputMoney1 && row == 5) top = 1890;
+    if (control.part == RowPart::Label2 && row == kNarrowLabelRow) width = kNarrowLabelWidth;
+    if (control.part == RowPart::InputMoney1 && row == kRaisedFaceRow) top = kRaisedFaceTop;
     return {control.left[column], top, width, control.height};
 }
 
 constexpr Twips CheckBoxAt(int row)
 {
-    const auto column = static_cast<std::size_t>(row % 3);
-    const TopHeight& box = kCheckBoxes[static_cast<std::size_t>(row / 3)][column];
+    const auto column = static_cast<std::size_t>(row % kGridColumns);
+    const TopHeight& box = kCheckBoxes.at(static_cast<std::size_t>(row / kGridColumns))[column];
     return {kCheckBoxLeft[column], box.top, kCheckBoxWidth, box.height};
 }
 
@@ -208,12 +233,15 @@ struct TabStop {
 inline constexpr std::array kTabOrder{
     TabStop{"RunCommand"}, TabStop{"InputMoney1", 0, 0}, TabStop{"Text1", 0, 0},
     TabStop{"Output1"}, TabStop{"Output2"}, TabStop{"SetBackCommand"},
-    TabStop{"Text1", 1, 23, 1, "InputMoney1"},                            // the other rows, count box first
-    TabStop{"C1", 0, 21, 3}, TabStop{"C1", 1, 22, 3}, TabStop{"C1", 2, 23, 3},  // the fuel marks, down each column
+    TabStop{"Text1", 1, kLastRow, 1, "InputMoney1"},  // the other rows, count box first
+    // The fuel marks, down each column (a stop a column).
+    TabStop{"C1", 0, kLastRow - 2, kGridColumns}, TabStop{"C1", 1, kLastRow - 1, kGridColumns},
+    TabStop{"C1", 2, kLastRow, kGridColumns},
     TabStop{"O1"}, TabStop{"Road1"}, TabStop{"Command1"},
     TabStop{"Command3", 0, 10}, TabStop{"Command2"}, TabStop{"Command4"},
 };
 // clang-format on
+static_assert(kGridColumns == 3, "the fuel marks' stops above take the columns one by one");
 
 // The object name of one of an array of controls: "Text1(3)".
 inline std::string Indexed(std::string_view name, int index)
@@ -256,11 +284,21 @@ constexpr int KeyLeft(int key)
 }  // 10 is the point: 8505
 inline constexpr int kBackspaceLeft = 9345;
 
-// Where a key is in the keypad's frame: Command3(key), or Command2 (backspace) one past the last key.
+inline constexpr std::string_view kBackspaceCaption = "←";
+
+// A key of the keypad, Command3(key), or Command2 (backspace) one past the last key: where it is in the keypad's
+// frame, its caption and its font.
 constexpr Twips KeyAt(int key)
 {
     return {key == entry::kKeyCount ? kBackspaceLeft : KeyLeft(key), kKeyTop, kKeyWidth, kKeyHeight};
 }
-inline constexpr std::string_view kBackspaceCaption = "←";
+constexpr std::string_view KeyCaption(int key)
+{
+    return key == entry::kKeyCount ? kBackspaceCaption : entry::kKeyCaptions.at(static_cast<std::size_t>(key));
+}
+constexpr Font KeyFont(int key)
+{
+    return key == entry::kKeyCount ? Font::Hei1575Bold : Font::Hei2175Bold;
+}
 
 }  // namespace window::layout
