@@ -6,6 +6,7 @@
 #include "app/report.h"
 #include "window/identity.h"
 #include "window/qt_text.h"
+#include "window/qt_versions.h"
 
 namespace app {
 
@@ -30,7 +31,7 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application object Qt does not know the program's file name.
-        ReportOutput(parser.helpText().replace(QStringLiteral("<executable_name>"), program));
+        ReportOutput(window::HelpText(parser).replace(QStringLiteral("<executable_name>"), program));
         return 0;
     }
     if (parser.isSet(version)) {

@@ -69,10 +69,7 @@ const std::pair<const char*, ledger::Message (*)(ReceiptSheet&)> kButtons[] = {
     {"RunCommand", ledger::Calculate},
     {"Command4", ledger::FirstStepReset},
     {"SetBackCommand", ledger::FullReset},
-    {"Command1",
-     [](ReceiptSheet&) {
-         return ledger::Message{"使用说明", std::string(window::kUsageText)};
-     }},
+    {"Command1", [](ReceiptSheet&) { return window::UsageHelp(); }},
 };
 
 // What a step did, for the checks after it.
@@ -85,17 +82,13 @@ struct Done {
 
 // The kinds of step, by a step's first byte modulo 10; each reads its own bytes.
 
-Done ClickInto(window::MainWindow& window, Steps& steps)  // C X: a click into control C, X pixels from its left
-{                                                         // (modulo its width)
-    const int index = steps.Next(kControlCount);
-    Click(Box(window, index), steps.Next(256));
-    return {.clickedBox = index < 2 * ledger::kRowCount, .writes = false};
-}
-
-Done ReleaseOver(window::MainWindow& window, Steps& steps)  // C: a mouse button let go over C, pressed elsewhere
+// C X: a click into control C, X pixels from its left (modulo its width); without its press, C: a mouse button
+// let go over C, pressed elsewhere.
+Done ClickInto(window::MainWindow& window, Steps& steps, bool press)
 {
-    QTest::mouseRelease(Box(window, steps.Next(kControlCount)), Qt::LeftButton);
-    return {.writes = false};
+    const int index = steps.Next(kControlCount);
+    press ? Click(Box(window, index), steps.Next(256)) : QTest::mouseRelease(Box(window, index), Qt::LeftButton);
+    return {.clickedBox = press && index < 2 * ledger::kRowCount, .writes = false};
 }
 
 Done PressKeypadKey(window::MainWindow& window, Steps& steps)  // K: 0-9 the digits, 10 the point, 11 backspace
@@ -148,16 +141,10 @@ Done PressButton(window::MainWindow& window, Steps& steps)  // B: "计 算", "�
     return {.pressed = pressed};
 }
 
-Done Tab(QWidget* focused)
+Done KeyOnTheFocus(QWidget* focused, Qt::Key key)  // Tab, or Space (which presses a button; a box takes a blank)
 {
-    QTest::keyClick(focused, Qt::Key_Tab);
-    return {.writes = false};
-}
-
-Done Space(QWidget* focused)  // on the focused control (a box takes a blank)
-{
-    QTest::keyClick(focused, Qt::Key_Space);
-    return {.pressed = focused->objectName().toStdString()};
+    QTest::keyClick(focused, key);
+    return key == Qt::Key_Tab ? Done{.writes = false} : Done{.pressed = focused->objectName().toStdString()};
 }
 
 // Besides the window showing the model: only a click into an entry box makes it current; a key that is enabled
@@ -195,16 +182,16 @@ std::size_t PlaySteps(window::MainWindow& window, Steps& steps, ledger::Message&
         lastMessage = {};
         Done done;
         switch (steps.Next(10)) {
-            case 0: done = ClickInto(window, steps); break;
+            case 0: done = ClickInto(window, steps, true); break;
             case 1: done = PressKeypadKey(window, steps); break;
             case 2: done = Type(window, steps); break;
             case 3: done = Paste(window, steps); break;
             case 4: done = EditingKey(window, steps); break;
             case 5: done = TickFuelMark(window, steps); break;
             case 6: done = PressButton(window, steps); break;
-            case 7: done = Tab(focused); break;
-            case 8: done = Space(focused); break;
-            case 9: done = ReleaseOver(window, steps); break;
+            case 7: done = KeyOnTheFocus(focused, Qt::Key_Tab); break;
+            case 8: done = KeyOnTheFocus(focused, Qt::Key_Space); break;
+            case 9: done = ClickInto(window, steps, false); break;
         }
         CheckStep(window, done, before, current, focused, lastMessage);
     }

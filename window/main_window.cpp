@@ -133,7 +133,8 @@ void MainWindow::BuildControls()
             case layout::Kind::TextBox: widget = new TextBox(this); break;
             case layout::Kind::Frame: {
                 auto* frame = new QFrame(this);
-                frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+                frame->setFrameShape(QFrame::Box);
+                frame->setFrameShadow(QFrame::Sunken);
                 widget = frame;
                 break;
             }

@@ -1,5 +1,7 @@
 #include "window/qt_versions.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -26,6 +28,11 @@ QString StyleName(const QStyle& style)
     return style.name();
 }
 
+QString HelpText(const QCommandLineParser& parser)
+{
+    return parser.helpText();
+}
+
 #else
 
 void ScaleWithTheScreen()
@@ -48,6 +55,17 @@ QStringList FontFamilies()
 QString StyleName(const QStyle& style)
 {
     return style.objectName();  // the key QStyleFactory made it from
+}
+
+QString HelpText(const QCommandLineParser& parser)
+{
+    // Qt 5 takes the program's name from an application object, which must be there; it is given the name Qt 6
+    // writes without one.
+    char name[] = "<executable_name>";
+    char* arguments[] = {name, nullptr};
+    int count = 1;
+    const QCoreApplication application(count, arguments);
+    return parser.helpText();
 }
 
 #endif

@@ -3,7 +3,10 @@
 // The string literals of this file are among the program's texts: the build cuts the embedded fonts to their
 // characters (resources/CMakeLists.txt lists the files). A text shown from another file would show as boxes.
 
+#include <string>
 #include <string_view>
+
+#include "ledger/message.h"
 
 namespace window {
 
@@ -16,5 +19,11 @@ inline constexpr std::string_view kUsageText =
     "点上面的“重置”只是把第一步的数据重置，如果一次算不全数据，得到结果，点这个“重置”，"
     "再输入其它没有计算的数据，计算结果会自动相加。而点下面的“全部重置”，"
     "会把所有输入框的值设回本软件刚打开的样子，欢迎使用！";
+
+// What "使用说明" shows.
+inline ledger::Message UsageHelp()
+{
+    return {std::string(kUsageTitle), std::string(kUsageText)};
+}
 
 }  // namespace window

@@ -38,9 +38,7 @@ void MainWindow::WireEvents()
     run(runCommand_, ledger::Calculate);
     run(command4_, ledger::FirstStepReset);
     run(setBackCommand_, ledger::FullReset);
-    connect(command1_, &QPushButton::clicked, this, [this] {
-        presenter_(this, {std::string(kUsageTitle), std::string(kUsageText)});
-    });
+    connect(command1_, &QPushButton::clicked, this, [this] { presenter_(this, UsageHelp()); });
 
     for (int row = 0; row < ledger::kRowCount; ++row) {
         for (const BoxKind kind : {BoxKind::Face, BoxKind::Count}) {
