@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "sheet_script.h"
 
 namespace entry {
@@ -78,6 +80,10 @@ TEST(Keypad, KeysAndBackspaceEditTheCurrentBox)
         EXPECT_TRUE(focus == box && keypad.CurrentBox() == box && keypad.KeyEnabled(kPointKey) == (edit.box == 'f'));
         EXPECT_EQ(keypad.BackspaceEnabled(), *edit.after != '\0') << edit.before << " key " << edit.key;
     }
+    ReceiptSheet sheet;  // a row beyond the sheet is refused before it becomes current
+    Keypad keypad;
+    EXPECT_THROW(keypad.SelectBox(sheet, Face(ledger::kRowCount)), std::out_of_range);
+    EXPECT_FALSE(keypad.CurrentBox());
 }
 
 }  // namespace

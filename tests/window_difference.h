@@ -41,7 +41,7 @@ inline std::string Difference(const MainWindow& window)
             check(box, "background", box->palette().color(QPalette::Base).name().toStdString(),
                   ToColor(sheet.Colour({kind, row})).name().toStdString());
         }
-        check(window.C1(row), "tick", window.C1(row)->isChecked(), sheet.FuelMark(row) == 1);
+        check(window.C1(row), "tick", window.C1(row)->isChecked() ? 1 : 0, sheet.FuelMark(row));  // the Value, 0 or 1
     }
     for (const ledger::ResultField field : ledger::kResultFields) {
         check(window.Result(field), "text", window.Result(field)->text().toStdString(), sheet.Result(field));
