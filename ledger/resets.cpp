@@ -11,8 +11,9 @@ void RestoreRows(ReceiptSheet& sheet)
         const RowDefault& preset = kRowDefaults[static_cast<std::size_t>(row)];
         sheet.SetText({BoxKind::Face, row}, std::string(preset.face));
         sheet.SetText({BoxKind::Count, row}, std::string(preset.count));
-        for (const BoxKind kind : {BoxKind::Face, BoxKind::Count})
+        for (const BoxKind kind : {BoxKind::Face, BoxKind::Count}) {
             sheet.SetColour({kind, row}, PaintedColour({kind, row}, false));
+        }
     }
 }
 
