@@ -21,8 +21,9 @@ ReceiptSheet::ReceiptSheet()
         Row& row = RowAt(i);
         row.face.text = preset.face;
         row.count.text = preset.count;
-        const BackColour grey = PaintedColour({BoxKind::Face, i}, false);
-        row.faceColour = grey == BackColour::CommonGrey ? grey : BackColour::Standard;
+        // Unpainted yet: the standard background where a reset would paint white.
+        const BackColour painted = PaintedColour({BoxKind::Face, i}, false);
+        row.faceColour = painted == BackColour::White ? BackColour::Standard : painted;
     }
     results_.fill("0");
 }

@@ -9,10 +9,10 @@
 #include <sstream>
 #include <string>
 
-#include "window/text_box.h"
 #include "window/main_window.h"
 #include "window/qt_text.h"
 #include "window/shown_values.h"
+#include "window/text_box.h"
 
 namespace window {
 

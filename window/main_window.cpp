@@ -16,12 +16,12 @@
 #include <cmath>
 #include <map>
 
-#include "window/text_box.h"
 #include "window/fonts.h"
 #include "window/geometry.h"
 #include "window/layout.h"
 #include "window/qt_text.h"
 #include "window/shown_values.h"
+#include "window/text_box.h"
 #include "window/wayland.h"
 
 namespace window {
@@ -77,8 +77,8 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     setObjectName(QStringLiteral("C1"));
     setWindowTitle(ToQString(layout::kWindowTitle));
     // From raw pixels, read in place: QIcon(path) would scan for icon-engine
-    // plugins at start-up, and decoding a PNG for image-format plugins.
-    // A square of RGBA pixels, its side as resources/ draws it.
+    // plugins at start-up, and decoding a PNG for image-format plugins. A
+    // square of RGBA pixels, its side as resources/ draws it.
     const QResource icon(QStringLiteral(":/icons/app_icon.rgba"));
     const int side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(icon.size()) / 4)));
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(icon.data(), side, side, QImage::Format_RGBA8888))));

@@ -2,8 +2,8 @@
 
 #include <QSignalBlocker>
 
-#include "window/text_box.h"
 #include "window/qt_text.h"
+#include "window/text_box.h"
 
 namespace window {
 

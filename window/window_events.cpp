@@ -7,10 +7,10 @@
 
 #include "ledger/calculate.h"
 #include "ledger/resets.h"
-#include "window/text_box.h"
 #include "window/main_window.h"
 #include "window/qt_text.h"
 #include "window/shown_values.h"
+#include "window/text_box.h"
 #include "window/usage_help.h"
 
 namespace window {
