@@ -6,9 +6,21 @@
 #include "app/report.h"
 #include "window/identity.h"
 #include "window/qt_text.h"
-#include "window/qt_versions.h"
 
 namespace app {
+namespace {
+
+// The parser names the program in its usage line from an application object's arguments; the window's
+// application is not there yet, so a short-lived one stands in, started as the program was.
+QString HelpText(const QCommandLineParser& parser, char* program)
+{
+    char* arguments[] = {program, nullptr};
+    int count = 1;
+    const QCoreApplication named(count, arguments);
+    return parser.helpText();
+}
+
+}  // namespace
 
 std::optional<int> HandleCommandLine(int argc, char* argv[])
 {
@@ -30,8 +42,7 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
         return 2;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        // Without an application object Qt does not know the program's file name.
-        ReportOutput(window::HelpText(parser).replace(QStringLiteral("<executable_name>"), program));
+        ReportOutput(HelpText(parser, argv[0]));
         return 0;
     }
     if (parser.isSet(version)) {

@@ -45,21 +45,13 @@ protected:
         }
         for (int row = 0; row < ledger::kRowCount; ++row) {
             for (const layout::RowControl& control : layout::kRowControls) {
-                const ledger::BoxId box{
-                    control.part == layout::RowPart::Text1 ? ledger::BoxKind::Count : ledger::BoxKind::Face, row};
-                const bool showsSheet = control.kind == layout::Kind::TextBox;
                 draw(control.font, layout::RowControlAt(control, row),
-                     showsSheet ? QString::fromStdString(sheet.Text(box)) : window::ToQString(control.text));
+                     control.box ? QString::fromStdString(sheet.Text({*control.box, row}))
+                                 : window::ToQString(control.text));
             }
         }
-        const Twips frame = std::find_if(layout::kControls.begin(), layout::kControls.end(), [](const auto& control) {
-                                return control.name == "Frame2";  // the keypad's
-                            })->at;
-        for (int key = 0; key <= entry::kKeyCount; ++key) {  // the backspace one past the last key
-            Twips at = layout::KeyAt(key);
-            at.left += frame.left;
-            at.top += frame.top;
-            draw(layout::KeyFont(key), at, window::ToQString(layout::KeyCaption(key)));
+        for (int key = 0; key <= layout::kBackspaceKey; ++key) {
+            draw(layout::KeyFont(key), layout::InWindow(layout::Key{key}), window::ToQString(layout::KeyCaption(key)));
         }
     }
 

@@ -1,8 +1,5 @@
 #pragma once
 
-// The string literals of this file are among the program's texts: the build cuts the embedded fonts to their
-// characters (resources/CMakeLists.txt lists the files). A text shown from another file would show as boxes.
-
 #include <string>
 #include <string_view>
 

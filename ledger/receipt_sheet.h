@@ -144,7 +144,12 @@ public:
     // Returns what was written since the last call and forgets it.
     Writes TakeWrites();
 
-    friend bool operator==(const ReceiptSheet&, const ReceiptSheet&) = default;
+    // The same content: texts, selections, colours, marks and lines. What was written since the window last
+    // looked is not content.
+    friend bool operator==(const ReceiptSheet& a, const ReceiptSheet& b)
+    {
+        return a.rows_ == b.rows_ && a.results_ == b.results_ && a.previousTotals_ == b.previousTotals_;
+    }
 
 private:
     struct Row {

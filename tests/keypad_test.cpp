@@ -11,74 +11,86 @@ namespace {
 
 using ledger::BoxId, ledger::ReceiptSheet;
 
-// A click on row 4's face ('f') or count ('c') box, whose fuel mark is ticked and count "7", with the text before,
-// then a key (0..9, the point 10, backspace 11; none for kClick) with the text and selection before it: the text,
-// caret, fuel mark and count after. A click keeps a number and empties anything else.
+// Row 4's face ('f') or count ('c') box, with the fuel mark `mark` and the count "7", clicked while it holds
+// `clicked`; then, unless the case is the click alone, `typed` from the keyboard (kKept: the text the click left)
+// with the selection placed, and a key: 0..9, the point 10, backspace 11. After: the box's text and caret with
+// nothing selected, the row's fuel mark and count. A click keeps a number and empties anything else.
 constexpr int kClick = -1;
+constexpr const char* kKept = nullptr;
 struct Edit {
     char box;
-    const char* before;
+    int mark;
+    const char *clicked, *typed;
     std::size_t selStart, selLength;
     int key;
     const char* after;
     std::size_t caret;
-    int fuelMark;
+    int markAfter;
     const char* count;
 };
 
 const Edit kEdits[] = {
-    {'f', "20", 0, 0, kClick, "20", 0, 1, "7"},
-    {'f', "abc", 0, 0, kClick, "", 0, 1, "7"},
-    {'c', "-3", 0, 0, kClick, "-3", 0, 1, "-3"},
-    {'c', "1.2.", 0, 0, kClick, "", 0, 1, ""},
-    {'f', "0", 1, 0, 5, "5", 1, 1, "7"},
-    {'f', "-5", 2, 0, 3, "3", 1, 1, "7"},
-    {'f', "20", 2, 0, 5, "205", 3, 1, "7"},
-    {'f', "121", 1, 0, 0, "1021", 2, 1, "7"},
-    {'f', "200", 1, 2, 5, "25", 2, 1, "7"},
-    {'f', "56", 2, 0, 10, "56.", 3, 1, "1"},
-    {'f', "56.", 3, 0, 5, "56.5", 4, 1, "7"},
-    {'f', "56.5", 4, 0, 10, "56.5.", 5, 1, "1"},
-    {'f', "56.5.", 5, 0, 8, "8", 1, 1, "7"},
-    {'f', "0", 1, 0, 10, ".0", 1, 1, "1"},
-    {'f', ".0", 1, 0, 5, "5", 1, 1, "7"},
-    {'f', "", 0, 0, 10, ".", 1, 1, "1"},
-    {'f', "7^40000", 40000, 0, 7, "7^40001", 40001, 1, "7"},
-    {'c', "0", 1, 0, 3, "3", 1, 1, "3"},
-    {'c', "12", 1, 0, 9, "192", 2, 1, "192"},
-    {'f', "12.5", 4, 0, kBackspace, "12.", 3, 1, "7"},
-    {'f', "12.", 3, 0, kBackspace, "12", 2, 0, "7"},
-    {'f', "5", 1, 0, kBackspace, "0", 0, 0, "7"},
-    {'f', "205", 1, 0, kBackspace, "05", 0, 0, "7"},
-    {'f', "250", 0, 0, kBackspace, "250", 0, 0, "7"},
-    {'f', "12.5", 2, 2, kBackspace, "12", 2, 0, "7"},
-    {'f', "7.5", 0, 1, kBackspace, ".5", 0, 1, "7"},
-    {'f', "", 0, 0, kBackspace, "0", 0, 0, "7"},
-    {'f', "二十元", 2, 0, kBackspace, "二元", 1, 0, "7"},
-    {'f', "7^40000", 1, 39998, kBackspace, "77", 1, 0, "7"},
-    {'c', "12", 2, 0, kBackspace, "1", 1, 1, "1"},
+    {'f', 1, "20", kKept, 0, 0, kClick, "20", 0, 1, "7"},
+    {'f', 0, "abc", kKept, 0, 0, kClick, "", 0, 0, "7"},
+    {'c', 0, "-3", kKept, 0, 0, kClick, "-3", 0, 0, "-3"},
+    {'c', 1, "1.2.", kKept, 0, 0, kClick, "", 0, 1, ""},
+    {'f', 1, "0", kKept, 1, 0, 5, "5", 1, 1, "7"},
+    {'f', 0, "", kKept, 0, 0, 7, "7", 1, 0, "7"},
+    {'f', 1, "abc", "abc", 3, 0, 7, "7", 1, 1, "7"},
+    {'f', 0, "-5", kKept, 2, 0, 3, "3", 1, 0, "7"},
+    {'f', 1, "20", kKept, 2, 0, 5, "205", 3, 1, "7"},
+    {'f', 0, "20", kKept, 0, 0, 5, "520", 1, 0, "7"},
+    {'f', 1, "121", kKept, 1, 0, 0, "1021", 2, 1, "7"},
+    {'f', 0, "200", kKept, 1, 2, 5, "25", 2, 0, "7"},
+    {'f', 0, "56", kKept, 2, 0, 10, "56.", 3, 1, "1"},
+    {'f', 0, "56.", kKept, 3, 0, 5, "56.5", 4, 0, "7"},
+    {'f', 0, "56.5", kKept, 4, 0, 10, "56.5.", 5, 1, "1"},
+    {'f', 1, "20", "56.5.", 5, 0, 8, "8", 1, 1, "7"},
+    {'f', 0, "0", kKept, 1, 0, 10, ".0", 1, 1, "1"},
+    {'f', 1, ".0", kKept, 1, 0, 5, "5", 1, 1, "7"},
+    {'f', 0, "", kKept, 0, 0, 10, ".", 1, 1, "1"},
+    {'f', 1, "20", ".", 1, 0, 5, "5", 1, 1, "7"},
+    {'f', 0, "7^40000", kKept, 40000, 0, 7, "7^40001", 40001, 0, "7"},
+    {'c', 0, "0", kKept, 1, 0, 3, "3", 1, 0, "3"},
+    {'c', 1, "12", kKept, 1, 0, 9, "192", 2, 1, "192"},
+    {'c', 0, "abc", kKept, 0, 0, 3, "3", 1, 0, "3"},
+    {'f', 1, "12.5", kKept, 4, 0, kBackspace, "12.", 3, 1, "7"},
+    {'f', 1, "12.", kKept, 3, 0, kBackspace, "12", 2, 0, "7"},
+    {'f', 1, "5", kKept, 1, 0, kBackspace, "0", 0, 0, "7"},
+    {'f', 1, "205", kKept, 1, 0, kBackspace, "05", 0, 0, "7"},
+    {'f', 1, "1212", kKept, 2, 0, kBackspace, "112", 1, 0, "7"},
+    {'f', 1, "250", kKept, 0, 0, kBackspace, "250", 0, 0, "7"},
+    {'f', 1, "12.5", kKept, 2, 2, kBackspace, "12", 2, 0, "7"},
+    {'f', 0, "7.5", kKept, 0, 1, kBackspace, ".5", 0, 0, "7"},
+    {'f', 1, "5", "", 0, 0, kBackspace, "0", 0, 0, "7"},
+    {'f', 1, "20", "二十元", 2, 0, kBackspace, "二元", 1, 0, "7"},
+    {'f', 1, "7^40000", kKept, 1, 39998, kBackspace, "77", 1, 0, "7"},
+    {'c', 1, "12", kKept, 2, 0, kBackspace, "1", 1, 1, "1"},
 };
 
 TEST(Keypad, KeysAndBackspaceEditTheCurrentBox)
 {
     for (const Edit& edit : kEdits) {
+        SCOPED_TRACE(std::string(edit.clicked) + " key " + std::to_string(edit.key));
         const BoxId box = edit.box == 'f' ? Face(4) : Count(4);
         ReceiptSheet sheet;
         Keypad keypad;
-        RunScript(sheet, "t4 c4=7");
-        if (edit.key == kClick) sheet.SetText(box, edit.before);
+        RunScript(sheet, "c4=7");
+        sheet.SetFuelMark(4, edit.mark);
+        sheet.SetText(box, Expand(edit.clicked));
         keypad.SelectBox(sheet, box);
         FocusRequest focus = box;
         if (edit.key != kClick) {
-            sheet.MirrorBox(box, Expand(edit.before), edit.selStart, edit.selLength);  // typed from the keyboard since
+            const std::string typed = edit.typed == kKept ? sheet.Text(box) : Expand(edit.typed);
+            sheet.MirrorBox(box, typed, edit.selStart, edit.selLength);
             focus = edit.key == kBackspace ? keypad.PressBackspace(sheet) : keypad.PressKey(sheet, edit.key);
         }
         EXPECT_EQ(std::tuple(sheet.Text(box), sheet.Box(box).selStart, sheet.Box(box).selLength, sheet.FuelMark(4),
                              sheet.Text(Count(4))),
-                  std::tuple(Expand(edit.after), edit.caret, std::size_t{0}, edit.fuelMark, std::string(edit.count)))
-            << edit.before << " key " << edit.key;
-        EXPECT_TRUE(focus == box && keypad.CurrentBox() == box && keypad.KeyEnabled(kPointKey) == (edit.box == 'f'));
-        EXPECT_EQ(keypad.BackspaceEnabled(), *edit.after != '\0') << edit.before << " key " << edit.key;
+                  std::tuple(Expand(edit.after), edit.caret, std::size_t{0}, edit.markAfter, std::string(edit.count)));
+        // The box stays current and gets the focus back; the keys are enabled as the box now needs.
+        EXPECT_EQ(std::tuple(focus, keypad.CurrentBox(), keypad.KeyEnabled(kPointKey), keypad.BackspaceEnabled()),
+                  std::tuple(FocusRequest(box), FocusRequest(box), edit.box == 'f', *edit.after != '\0'));
     }
     ReceiptSheet sheet;  // a row beyond the sheet is refused before it becomes current
     Keypad keypad;

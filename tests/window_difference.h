@@ -17,10 +17,11 @@
 namespace window {
 
 // The first control that shows something else than the sheet and the keypad hold (its object name, what differs
-// and both values); "" when none.
+// and both values); "" when none. Every control the window binds is in the Tab order, and Label9 besides.
 inline std::string Difference(const MainWindow& window)
 {
     const ledger::ReceiptSheet& sheet = window.Sheet();
+    const entry::Keypad& keypad = window.KeypadState();
     std::string first;
     const auto check = [&first](const QObject* control, const char* what, const auto& shown, const auto& held) {
         if (shown == held || !first.empty()) return;
@@ -29,30 +30,31 @@ inline std::string Difference(const MainWindow& window)
             << held;
         first = out.str();
     };
-    for (int row = 0; row < ledger::kRowCount; ++row) {
-        for (const ledger::BoxKind kind : {ledger::BoxKind::Face, ledger::BoxKind::Count}) {
-            const TextBox* box = kind == ledger::BoxKind::Face ? window.InputMoney1(row) : window.Text1(row);
-            const ledger::EntryBox& model = sheet.Box({kind, row});
+    for (const layout::Binding& binding : layout::TabOrder()) {
+        const QWidget* control = window.Widget(binding);
+        if (const auto* id = std::get_if<ledger::BoxId>(&binding)) {
+            const auto* box = static_cast<const TextBox*>(control);
+            const ledger::EntryBox& model = sheet.Box(*id);
             const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
             const std::size_t caret = CharIndex(box->text(), start);
             check(box, "text", box->text().toStdString(), model.text);
             check(box, "caret", caret, model.selStart);
             check(box, "selection", CharIndex(box->text(), start + box->selectionLength()) - caret, model.selLength);
             check(box, "background", box->palette().color(QPalette::Base).name().toStdString(),
-                  ToColor(sheet.Colour({kind, row})).name().toStdString());
+                  ToColor(sheet.Colour(*id)).name().toStdString());
+        } else if (const auto* mark = std::get_if<layout::FuelMark>(&binding)) {
+            check(control, "tick", static_cast<const QCheckBox*>(control)->isChecked() ? 1 : 0,
+                  sheet.FuelMark(mark->row));
+        } else if (const auto* field = std::get_if<ledger::ResultField>(&binding)) {
+            check(control, "text", static_cast<const TextBox*>(control)->text().toStdString(), sheet.Result(*field));
+        } else if (const auto* key = std::get_if<layout::Key>(&binding)) {
+            check(control, "enabled", control->isEnabled(),
+                  key->index == layout::kBackspaceKey ? keypad.BackspaceEnabled() : keypad.KeyEnabled(key->index));
+        } else {
+            check(control, "enabled", control->isEnabled(), true);  // the four buttons are always enabled
         }
-        check(window.C1(row), "tick", window.C1(row)->isChecked() ? 1 : 0, sheet.FuelMark(row));  // the Value, 0 or 1
     }
-    for (const ledger::ResultField field : ledger::kResultFields) {
-        check(window.Result(field), "text", window.Result(field)->text().toStdString(), sheet.Result(field));
-    }
-    const auto* label9 = window.findChild<QLabel*>(QStringLiteral("Label9"));
-    check(label9, "text", label9->text().toStdString(), sheet.PreviousTotals());
-    const entry::Keypad& keypad = window.KeypadState();
-    for (int key = 0; key < entry::kKeyCount; ++key) {
-        check(window.Command3(key), "enabled", window.Command3(key)->isEnabled(), keypad.KeyEnabled(key));
-    }
-    check(window.Command2(), "enabled", window.Command2()->isEnabled(), keypad.BackspaceEnabled());
+    check(window.Label9(), "text", window.Label9()->text().toStdString(), sheet.PreviousTotals());
     return first;
 }
 

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QClipboard>
 #include <QDir>
 #include <QMessageBox>
 #include <QTest>
@@ -8,6 +9,7 @@
 #include <algorithm>
 
 #include "window/fonts.h"
+#include "window/qt_versions.h"
 #include "window/layout.h"
 #include "window/message_presenter.h"
 #include "window/qt_text.h"
@@ -43,7 +45,9 @@ protected:
         ASSERT_NE(target, nullptr);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window_, at));
     }
-    void Click(const char* name) { Click(window_.findChild<QWidget*>(name), {10, 10}); }
+    // By the control's name: the spec's, not the window's own mapping.
+    QWidget* Named(const QString& name) { return window_.findChild<QWidget*>(name); }
+    void Click(const QString& name, QPoint offset = {10, 10}) { Click(Named(name), offset); }
     void ClickKey(int key) { Click(key == kBackspace ? window_.Command2() : window_.Command3(key), {10, 10}); }
 
     std::vector<ledger::Message> messages_;
@@ -93,12 +97,15 @@ TEST_F(WindowTest, LooksAsItsPictures)
     if (QSysInfo::kernelType() == QLatin1String("winnt")) GTEST_SKIP() << "the pictures are of the Fusion style";
     const QString scale = QString::number(Window().devicePixelRatioF()) + QStringLiteral("x");
     EXPECT_FALSE(DiffersFromPicture(Window().grab().toImage(), QStringLiteral("start@") + scale));
-    Click(Window().Text1(1));
-    ClickKey(3);
-    Click(Window().InputMoney1(23));
-    for (const int key : {5, 6, entry::kPointKey, 5}) ClickKey(key);
+    Click("Text1(1)");  // the typical pass: three 20-yuan receipts, 56.5 yuan of fuel in the bottom-right row
+    Click("Command3(3)");
+    Click("InputMoney1(23)", {4, -1});
+    for (const char* key : {"Command3(5)", "Command3(6)", "Command3(10)", "Command3(5)"}) Click(key);
     Click("RunCommand");
-    EXPECT_EQ(::Results(Window().Sheet()), "116.5|4|60|56.5");
+    QStringList results;
+    for (const char* field : {"Output1", "Output2", "Road1", "O1"})
+        results << Named(field)->property("text").toString();
+    EXPECT_EQ(results, QStringList({"116.5", "4", "60", "56.5"}));
     EXPECT_FALSE(DiffersFromPicture(Window().grab().toImage(), QStringLiteral("typical-pass@") + scale));
     Window().Text1(0)->setText(QStringLiteral("x"));  // then a pass that finds a bad box: pink
     Click("RunCommand");
@@ -121,11 +128,13 @@ TEST_F(WindowTest, ScreenReadersNameWhatIsShown)
         EXPECT_EQ(child->text(QAccessible::Name), caption.text.text());
         EXPECT_EQ(child->rect(), QRect(Window().mapToGlobal(caption.at.topLeft()), caption.at.size()));
         EXPECT_EQ(window->childAt(child->rect().x() + 3, child->rect().y() + 3), child);
-        EXPECT_TRUE(window->indexOfChild(child) == i && child->parent() == window && !child->object() &&
-                    child->window() == Window().windowHandle());  // where the screen's coordinates are
-        EXPECT_TRUE(child->role() == QAccessible::StaticText && !child->state().invisible && child->childCount() == 0);
+        EXPECT_EQ(std::tuple(window->indexOfChild(child), child->parent(), child->object(), child->window()),
+                  std::tuple(i, window, nullptr, Window().windowHandle()));  // where the screen's coordinates are
+        EXPECT_EQ(std::tuple(child->role(), child->state().invisible, child->childCount()),
+                  std::tuple(QAccessible::StaticText, false, 0));
     }
-    EXPECT_TRUE(window->child(1)->object() && window->indexOfChild(window->child(1)) == 1);  // the widgets come first
+    EXPECT_NE(window->child(1)->object(), nullptr);  // the widgets come first
+    EXPECT_EQ(window->indexOfChild(window->child(1)), 1);
     auto hidden = std::make_unique<MainWindow>();  // whose captions are there but not shown, and go with it
     QAccessibleInterface* caption = QAccessible::queryAccessibleInterface(hidden.get())->child(widgets);
     const QAccessible::Id id = QAccessible::uniqueId(caption);
@@ -142,16 +151,26 @@ TEST_F(WindowTest, AClickPlacesTheCaret)
     EXPECT_EQ(Window().Sheet().Box(Face(2)), (ledger::EntryBox{"150", 3, 0}));
 }
 
-// Enter presses the focused button; Tab visits the controls in the layout's order, the keys too once a face-value
+// Enter presses the focused button; Tab visits the controls in the spec's order, the keys too once a face-value
 // box has enabled them, and comes round again.
 TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder)
 {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(messages_.size() == 1 ? messages_[0].title : "", "计算结果");
-    Click(Window().InputMoney1(0));  // the order's second stop, which enables every key
-    QStringList expected;
-    for (const std::string& name : layout::TabOrderNames()) expected << QString::fromStdString(name);
-    expected = expected.mid(1) << expected.first();
+    Click("InputMoney1(0)");  // the order's second stop, which enables every key
+    const auto named = [](const char* name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); };
+    QStringList expected{"InputMoney1(0)", "Text1(0)", "Output1", "Output2", "SetBackCommand"};
+    for (int row = 1; row < 24; ++row) expected << named("Text1", row) << named("InputMoney1", row);
+    for (const int first : {0, 1, 2}) {  // the check boxes down each column
+        for (int row = first; row < 24; row += 3) expected << named("C1", row);
+    }
+    expected << "O1"
+             << "Road1"
+             << "Command1";
+    for (int key = 0; key <= 10; ++key) expected << named("Command3", key);
+    expected << "Command2"
+             << "Command4"
+             << "RunCommand";
     QStringList visited{QApplication::focusWidget()->objectName()};
     while (visited.size() < expected.size()) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -160,12 +179,23 @@ TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder)
     EXPECT_EQ(visited, expected);
 }
 
+// A selection made with the mouse is offered to other programs, as X11's primary selection, as in any text box.
+TEST_F(WindowTest, AMouseSelectionIsThePrimarySelection)
+{
+    if (!QGuiApplication::clipboard()->supportsSelection()) GTEST_SKIP() << "the platform has no primary selection";
+    QGuiApplication::clipboard()->clear(QClipboard::Selection);
+    QTest::mouseDClick(Window().InputMoney1(2), Qt::LeftButton, {}, {8, 8});   // selects the word: "150"
+    QTest::mouseRelease(Window().InputMoney1(2), Qt::LeftButton, {}, {8, 8});  // which QTest leaves to the caller
+    EXPECT_EQ(QGuiApplication::clipboard()->text(QClipboard::Selection).toStdString(), "150");
+}
+
 // The real message box, under any desktop scheme, with each message: its title, its text readable and in the
 // window's font, every character of it in the embedded face, one OK button and no icon.
 TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
 {
-    EXPECT_TRUE(!qEnvironmentVariableIsSet("EXPECT_DARK_DESKTOP") ||  // the desktop's own scheme is dark
-                qApp->property("desktopPalette").value<QPalette>().color(QPalette::Window).lightness() < 100);
+    if (qEnvironmentVariableIsSet("EXPECT_DARK_DESKTOP")) {  // the desktop's own scheme is dark
+        EXPECT_LT(qApp->property("desktopPalette").value<QPalette>().color(QPalette::Window).lightness(), 100);
+    }
     ledger::ReceiptSheet sheet;  // a result with every total, a failure, out of range, then both resets and the help
     std::vector<ledger::Message> messages;
     for (const char* script : {"c1=3 f23=5 t23 calc", "f0=x", "f14=9^400"}) {
@@ -174,6 +204,7 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
     }
     messages.insert(messages.end(), {ledger::FirstStepReset(sheet), ledger::FullReset(sheet), UsageHelp()});
     QStringList seen, expected;
+    const QString song9 = QStringLiteral("%1 9").arg(FontFamilies().contains("SimSun") ? "SimSun" : "Receipt Song");
     QTimer poll;  // answers each once shown; whatever is still open after 10 s is closed
     QObject::connect(&poll, &QTimer::timeout, [&seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -184,8 +215,9 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
         const QPalette colours = label->palette();
         const QFontMetrics face(label->font());
         const auto shown = (box->windowTitle() + box->text() + box->buttons().value(0)->text()).toUcs4();
-        seen << QString::number(label->font() == MakeFont(layout::Font::Default) &&
-                                std::ranges::all_of(shown, [&face](uint c) { return face.inFontUcs4(c); }));
+        // The window's default font, 宋体 9 pt, whatever the desktop theme says.
+        seen << QFontInfo(label->font()).family() + " " + QString::number(label->font().pointSizeF());
+        seen << QString::number(std::ranges::all_of(shown, [&face](uint c) { return face.inFontUcs4(c); }));
         seen << QString::number(colours.color(QPalette::WindowText).lightness() <
                                 colours.color(QPalette::Window).lightness() - 128);
         box->buttons().value(0)->click();
@@ -194,7 +226,7 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
     QTimer::singleShot(10000, [] { QApplication::activeModalWidget() && QApplication::activeModalWidget()->close(); });
     for (const ledger::Message& message : messages) {
         ShowMessageBox(&Window(), message);
-        expected << ToQString(message.title) << ToQString(message.text) << QStringList{"00", "确定", "1", "1"};
+        expected << ToQString(message.title) << ToQString(message.text) << QStringList{"00", "确定", song9, "1", "1"};
     }
     EXPECT_EQ(seen, expected);
 }

@@ -4,8 +4,6 @@
 #include <QPixmapCache>
 #include <QStyleOption>
 
-#include "window/qt_versions.h"
-
 namespace window {
 
 void BoxFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -15,7 +13,7 @@ void BoxFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
     // and styles that animate their frames, draw differently into a pixmap.
     const auto* panel = qstyleoption_cast<const QStyleOptionFrame*>(option);
     if (element != PE_PanelLineEdit || panel == nullptr ||
-        StyleName(*baseStyle()).compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
+        baseStyle()->objectName() != QLatin1String("fusion")) {  // the lower-case key QStyleFactory made it from
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }

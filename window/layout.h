@@ -1,8 +1,5 @@
 #pragma once
 
-// The string literals of this file are among the program's texts: the build cuts the embedded fonts to their
-// characters (resources/CMakeLists.txt lists the files). A text shown from another file would show as boxes.
-
 // The window's geometry, fonts and texts as data. Positions and sizes are in
 // twips (15 twips make one pixel at 96 dots per inch), from the top-left of
 // the client area, or of the keypad frame for the keys; Qt's high-DPI
@@ -10,8 +7,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "entry/keypad.h"
@@ -60,6 +60,14 @@ inline constexpr std::array kFonts{
     FontStyle{Font::Hei1575Bold, "黑体", 15.75, true},
 };
 // clang-format on
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kFonts.size(); ++i) {
+            if (kFonts[i].font != static_cast<Font>(i)) return false;
+        }
+        return true;
+    }(),
+    "each font's row stands at the font's place in the enum, where StyleOf looks");
 
 constexpr const FontStyle& StyleOf(Font font)
 {
@@ -81,6 +89,29 @@ enum class Kind { Caption, Label, Button, TextBox, Frame, Line };
 
 enum class Align { TopLeft, TopCentre };
 
+// What a button starts when it is clicked.
+enum class Operation : std::uint8_t { Calculate, FirstStepReset, FullReset, UsageHelp };
+inline constexpr std::array kOperations{Operation::Calculate, Operation::FirstStepReset, Operation::FullReset,
+                                        Operation::UsageHelp};
+
+// A row's check box `C1(row)`, which shows its fuel mark.
+struct FuelMark {
+    int row;
+    friend bool operator==(const FuelMark&, const FuelMark&) = default;
+};
+// A key of the keypad: `Command3(index)` for the digits 0..9 and the point 10, then the backspace key `Command2`
+// at kBackspaceKey.
+struct Key {
+    int index;
+    friend bool operator==(const Key&, const Key&) = default;
+};
+inline constexpr int kBackspaceKey = entry::kKeyCount;
+
+// What the window binds a control to: the operation of a button, the result field, entry box or fuel mark of the
+// sheet that a control shows, a keypad key. Nothing for what it only draws or holds (captions, lines, the frame)
+// and for Label9, the one label.
+using Binding = std::variant<std::monostate, Operation, ledger::ResultField, ledger::BoxId, FuelMark, Key>;
+
 struct Control {
     std::string_view name;
     Kind kind;
@@ -88,94 +119,127 @@ struct Control {
     Twips at;               // a line is one pixel (15 twips) wide
     Font font;
     ledger::BackColour background;  // Standard: the system colour for the kind
+    Binding binds = {};             // a button's operation, a result box's field
     std::string_view accessibleName = {};
     Align align = Align::TopLeft;  // of a caption's text in its box
 };
 
 using ledger::BackColour;
+using ledger::ResultField;
 
 // Every control outside the receipt grid and the keypad.
 // clang-format off
 inline constexpr std::array kControls{
     Control{"Label1", Kind::Caption, "第一步：填写发票的面值和数量，后面打勾表示是加油发票，可用底下按钮输入:",
             {225, 1080, 9255, 255}, Font::Song12Bold, BackColour::White},
-    Control{"Command4", Kind::Button, "重置", {9450, 1000, 750, 330}, Font::Default, BackColour::Standard},
+    Control{"Command4", Kind::Button, "重置", {9450, 1000, 750, 330}, Font::Default, BackColour::Standard,
+            Operation::FirstStepReset},
     Control{"Line1", Kind::Line, "", {3885, 1680, 15, 4920 - 1680}, Font::Default, BackColour::Standard},
     Control{"Line2", Kind::Line, "", {7875, 1680, 15, 4920 - 1680}, Font::Default, BackColour::Standard},
     Control{"Label5", Kind::Caption, "第二步：点计算按钮得到计算结果；", {240, 5520, 4140, 255}, Font::Song12Bold,
             BackColour::White},
     Control{"Label9", Kind::Label, "", {4305, 5565, 7365, 225}, Font::Default, BackColour::White},
-    Control{"RunCommand", Kind::Button, "计 算", {315, 5880, 2210, 890}, Font::Song1575Bold, BackColour::Standard},
-    Control{"SetBackCommand", Kind::Button, "全部重置", {2520, 5880, 2055, 465}, Font::Song12, BackColour::Standard},
-    Control{"Command1", Kind::Button, "使用说明", {2520, 6330, 2055, 435}, Font::Song12, BackColour::Standard},
+    Control{"RunCommand", Kind::Button, "计 算", {315, 5880, 2210, 890}, Font::Song1575Bold, BackColour::Standard,
+            Operation::Calculate},
+    Control{"SetBackCommand", Kind::Button, "全部重置", {2520, 5880, 2055, 465}, Font::Song12, BackColour::Standard,
+            Operation::FullReset},
+    Control{"Command1", Kind::Button, "使用说明", {2520, 6330, 2055, 435}, Font::Song12, BackColour::Standard,
+            Operation::UsageHelp},
     Control{"Label6", Kind::Caption, "发票金额共：", {4770, 6000, 1575, 255}, Font::Song12Bold, BackColour::White},
     Control{"Output1", Kind::TextBox, "", {6210, 5880, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
-            "发票金额共"},
+            ResultField::Output1, "发票金额共"},
     Control{"Label7", Kind::Caption, "元  发票张数共：", {7650, 6000, 2055, 255}, Font::Song12Bold, BackColour::White},
     Control{"Output2", Kind::TextBox, "", {9690, 5880, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
-            "发票张数共"},
+            ResultField::Output2, "发票张数共"},
     Control{"Label8", Kind::Caption, "张", {11130, 6000, 375, 255}, Font::Song12Bold, BackColour::White},
     Control{"Label12", Kind::Caption, "路费总额：", {5040, 6405, 1575, 255}, Font::Song12, BackColour::White},
     Control{"Road1", Kind::TextBox, "", {6195, 6300, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
-            "路费总额"},
+            ResultField::Road1, "路费总额"},
     Control{"Label11", Kind::Caption, "元   加油费总额：", {7665, 6405, 2055, 255}, Font::Song12, BackColour::White},
     Control{"O1", Kind::TextBox, "", {9690, 6300, 1335, 375}, Font::Song12Bold, BackColour::CountedGreen,
-            "加油费总额"},
+            ResultField::O1, "加油费总额"},
     Control{"Label10", Kind::Caption, "元", {11130, 6380, 375, 360}, Font::Song12, BackColour::White},
     Control{"Frame2", Kind::Frame, "", {1365, 6825, 10245, 870}, Font::Default, BackColour::White},
     Control{"ReadMeText", Kind::Caption, "Power By Nevrik", {210, 7770, 11490, 360}, Font::Default, BackColour::White,
-            {}, Align::TopCentre},
+            {}, {}, Align::TopCentre},
 };
 // clang-format on
 
-// The result fields, by the sheet's field order.
-inline constexpr std::array<std::string_view, ledger::kResultFields.size()> kResultControls{"Output1", "Output2",
-                                                                                            "Road1", "O1"};
-static_assert(std::ranges::none_of(kResultControls, &std::string_view::empty), "a result field without its control");
+// Each button starts one operation and each result box shows one result field, every one of them once; nothing
+// else binds, and there is one label and one frame.
+constexpr bool EachBoundOnce()
+{
+    std::array<int, kOperations.size()> operations{};
+    std::array<int, ledger::kResultFields.size()> fields{};
+    int labels = 0;
+    int frames = 0;
+    for (const Control& control : kControls) {
+        const auto* operation = std::get_if<Operation>(&control.binds);
+        const auto* field = std::get_if<ResultField>(&control.binds);
+        if ((control.kind == Kind::Button) != (operation != nullptr)) return false;
+        if ((control.kind == Kind::TextBox) != (field != nullptr)) return false;
+        if (!operation && !field && !std::holds_alternative<std::monostate>(control.binds)) return false;
+        if (operation != nullptr) ++operations.at(static_cast<std::size_t>(*operation));
+        if (field != nullptr) ++fields.at(static_cast<std::size_t>(*field));
+        labels += control.kind == Kind::Label;
+        frames += control.kind == Kind::Frame;
+    }
+    const auto once = [](int bound) { return bound == 1; };
+    return std::ranges::all_of(operations, once) && std::ranges::all_of(fields, once) && labels == 1 && frames == 1;
+}
+static_assert(EachBoundOnce(), "a button without its operation, a result field shown twice or not at all");
+
+constexpr const Control& KeypadFrame()  // Frame2, which holds the keys
+{
+    return *std::ranges::find(kControls, Kind::Frame, &Control::kind);
+}
 
 // The receipt grid: row i stands in column i mod 3 and line i div 3. Every
 // table of the grid has its size checked against the sheet's rows.
 inline constexpr int kGridColumns = 3;
 inline constexpr int kGridLines = ledger::kRowCount / kGridColumns;
 static_assert(kGridLines * kGridColumns == ledger::kRowCount, "the rows fill whole lines of the grid");
-inline constexpr int kLastRow = ledger::kRowCount - 1;
 
 inline constexpr std::array kLineTops{1470, 1920, 2400, 2880, 3360, 3840, 4320, 4800};
 static_assert(kLineTops.size() == kGridLines);
 
-// Two rows drawn unlike the others of their line, as the form has always
-// been: the face-value box of row 5 sits 30 twips higher, and the "面值："
-// of row 14 is narrower.
-inline constexpr int kRaisedFaceRow = 5;
-inline constexpr int kRaisedFaceTop = 1890;
-inline constexpr int kNarrowLabelRow = 14;
-inline constexpr int kNarrowLabelWidth = 915;
-
-enum class RowPart { Label2, InputMoney1, Label3, Text1, Label4 };
+// The one row where a control of the grid sits otherwise, as the form has always been; -1: as in the other rows.
+struct OddRow {
+    int row = -1;
+    int top = -1;
+    int width = -1;
+};
 
 struct RowControl {
-    RowPart part;
     std::string_view name;
     Kind kind;
+    std::optional<ledger::BoxKind> box;  // the row's entry box that a text box shows
     std::string_view text;               // the entry boxes show the sheet's texts instead
     std::array<int, kGridColumns> left;  // by grid column
     int width;
     int height;
     int topOffset;  // below the line top
     Font font;
+    OddRow odd = {};
 };
 
 // clang-format off
 inline constexpr std::array kRowControls{
-    RowControl{RowPart::Label2, "Label2", Kind::Caption, "面值：", {240, 4200, 8160}, 1335, 255, 45, Font::Song12Bold},
-    RowControl{RowPart::InputMoney1, "InputMoney1", Kind::TextBox, "", {915, 4830, 8820}, 1020, 360, 0, Font::Song12Bold},
-    RowControl{RowPart::Label3, "Label3", Kind::Caption, "元", {1920, 5880, 9840}, 375, 330, 45, Font::Song12Bold},
-    RowControl{RowPart::Text1, "Text1", Kind::TextBox, "", {2400, 6360, 10320}, 495, 360, 0, Font::Song12Bold},
-    RowControl{RowPart::Label4, "Label4", Kind::Caption, "张", {3000, 6960, 10920}, 495, 240, 45, Font::Song12Bold},
+    RowControl{"Label2", Kind::Caption, {}, "面值：", {240, 4200, 8160}, 1335, 255, 45, Font::Song12Bold,
+               {.row = 14, .width = 915}},
+    RowControl{"InputMoney1", Kind::TextBox, ledger::BoxKind::Face, "", {915, 4830, 8820}, 1020, 360, 0,
+               Font::Song12Bold, {.row = 5, .top = 1890}},
+    RowControl{"Label3", Kind::Caption, {}, "元", {1920, 5880, 9840}, 375, 330, 45, Font::Song12Bold},
+    RowControl{"Text1", Kind::TextBox, ledger::BoxKind::Count, "", {2400, 6360, 10320}, 495, 360, 0, Font::Song12Bold},
+    RowControl{"Label4", Kind::Caption, {}, "张", {3000, 6960, 10920}, 495, 240, 45, Font::Song12Bold},
 };
 // clang-format on
+static_assert(std::ranges::count(kRowControls, ledger::BoxKind::Face, &RowControl::box) == 1 &&
+                  std::ranges::count(kRowControls, ledger::BoxKind::Count, &RowControl::box) == 1,
+              "each entry box of a row shown once");
 
-// Check boxes: only the box shows, roughly centred on its line.
+// The check boxes `C1(i)` bear the window's name. Only the box shows, roughly centred on its line.
+inline constexpr std::string_view kWindowName = "C1";
 inline constexpr std::array kCheckBoxLeft{3360, 7350, 11340};
 static_assert(kCheckBoxLeft.size() == kGridColumns);
 inline constexpr int kCheckBoxWidth = 225;
@@ -205,11 +269,9 @@ constexpr Twips RowControlAt(const RowControl& control, int row)
 {
     const auto column = static_cast<std::size_t>(row % kGridColumns);
     const int lineTop = kLineTops.at(static_cast<std::size_t>(row / kGridColumns));
-    int width = control.width;
-    int top = lineTop + control.topOffset;
-    if (control.part == RowPart::Label2 && row == kNarrowLabelRow) width = kNarrowLabelWidth;
-    if (control.part == RowPart::InputMoney1 && row == kRaisedFaceRow) top = kRaisedFaceTop;
-    return {control.left[column], top, width, control.height};
+    const bool odd = row == control.odd.row;
+    return {control.left[column], odd && control.odd.top >= 0 ? control.odd.top : lineTop + control.topOffset,
+            odd && control.odd.width >= 0 ? control.odd.width : control.width, control.height};
 }
 
 constexpr Twips CheckBoxAt(int row)
@@ -219,29 +281,33 @@ constexpr Twips CheckBoxAt(int row)
     return {kCheckBoxLeft[column], box.top, kCheckBoxWidth, box.height};
 }
 
-// The order Tab visits the controls in. A stop with rows stands for that
-// control of the rows first..last, every `step` rows; with `then`, each
-// row's two controls in turn.
-struct TabStop {
-    std::string_view name;
-    int first = -1;  // -1: a single control
-    int last = -1;
-    int step = 1;
-    std::string_view then = {};
-};
-// clang-format off
-inline constexpr std::array kTabOrder{
-    TabStop{"RunCommand"}, TabStop{"InputMoney1", 0, 0}, TabStop{"Text1", 0, 0},
-    TabStop{"Output1"}, TabStop{"Output2"}, TabStop{"SetBackCommand"},
-    TabStop{"Text1", 1, kLastRow, 1, "InputMoney1"},  // the other rows, count box first
-    // The fuel marks, down each column (a stop a column).
-    TabStop{"C1", 0, kLastRow - 2, kGridColumns}, TabStop{"C1", 1, kLastRow - 1, kGridColumns},
-    TabStop{"C1", 2, kLastRow, kGridColumns},
-    TabStop{"O1"}, TabStop{"Road1"}, TabStop{"Command1"},
-    TabStop{"Command3", 0, 10}, TabStop{"Command2"}, TabStop{"Command4"},
-};
-// clang-format on
-static_assert(kGridColumns == 3, "the fuel marks' stops above take the columns one by one");
+// The keypad: twelve keys in one line inside Frame2, the digits and the point (`Command3`), then backspace.
+inline constexpr std::string_view kKeyArrayName = "Command3";
+inline constexpr std::string_view kBackspaceName = "Command2";
+inline constexpr int kKeyTop = 135;
+inline constexpr int kKeyWidth = 780;
+inline constexpr int kKeyHeight = 645;
+constexpr int KeyLeft(int key)
+{
+    return key == 0 ? 90 : 105 + 840 * key;
+}  // 10 is the point: 8505
+inline constexpr int kBackspaceLeft = 9345;
+
+inline constexpr std::string_view kBackspaceCaption = "←";
+
+// Where a key is in the keypad's frame, its caption and its font.
+constexpr Twips KeyAt(int key)
+{
+    return {key == kBackspaceKey ? kBackspaceLeft : KeyLeft(key), kKeyTop, kKeyWidth, kKeyHeight};
+}
+constexpr std::string_view KeyCaption(int key)
+{
+    return key == kBackspaceKey ? kBackspaceCaption : entry::kKeyCaptions.at(static_cast<std::size_t>(key));
+}
+constexpr Font KeyFont(int key)
+{
+    return key == kBackspaceKey ? Font::Hei1575Bold : Font::Hei2175Bold;
+}
 
 // The object name of one of an array of controls: "Text1(3)".
 inline std::string Indexed(std::string_view name, int index)
@@ -249,18 +315,58 @@ inline std::string Indexed(std::string_view name, int index)
     return std::string(name) + "(" + std::to_string(index) + ")";
 }
 
-// The object names of kTabOrder, in its order.
-inline std::vector<std::string> TabOrderNames()
+// The control of the single controls' table that binds `binding`.
+constexpr const Control& SingleBinding(const Binding& binding)
 {
-    std::vector<std::string> names;
-    for (const TabStop& stop : kTabOrder) {
-        if (stop.first < 0) names.emplace_back(stop.name);
-        for (int row = stop.first; stop.first >= 0 && row <= stop.last; row += stop.step) {
-            names.push_back(Indexed(stop.name, row));
-            if (!stop.then.empty()) names.push_back(Indexed(stop.then, row));
-        }
+    return *std::ranges::find(kControls, binding, &Control::binds);
+}
+
+// A bound control's object name, and where it is in the window's client area.
+inline std::string ObjectName(const Binding& binding)
+{
+    if (const auto* box = std::get_if<ledger::BoxId>(&binding)) {
+        return Indexed(std::ranges::find(kRowControls, box->kind, &RowControl::box)->name, box->row);
     }
-    return names;
+    if (const auto* mark = std::get_if<FuelMark>(&binding)) return Indexed(kWindowName, mark->row);
+    if (const auto* key = std::get_if<Key>(&binding)) {
+        return key->index == kBackspaceKey ? std::string(kBackspaceName) : Indexed(kKeyArrayName, key->index);
+    }
+    return std::string(SingleBinding(binding).name);
+}
+constexpr Twips InWindow(const Binding& binding)
+{
+    if (const auto* box = std::get_if<ledger::BoxId>(&binding)) {
+        return RowControlAt(*std::ranges::find(kRowControls, box->kind, &RowControl::box), box->row);
+    }
+    if (const auto* mark = std::get_if<FuelMark>(&binding)) return CheckBoxAt(mark->row);
+    if (const auto* key = std::get_if<Key>(&binding)) {
+        const Twips frame = KeypadFrame().at;
+        const Twips at = KeyAt(key->index);
+        return {frame.left + at.left, frame.top + at.top, at.width, at.height};
+    }
+    return SingleBinding(binding).at;
+}
+
+// The order Tab visits the controls in: every control the window binds, each once.
+inline std::vector<Binding> TabOrder()
+{
+    using ledger::BoxKind;
+    std::vector<Binding> order{Operation::Calculate,
+                               ledger::BoxId{BoxKind::Face, 0},
+                               ledger::BoxId{BoxKind::Count, 0},
+                               ResultField::Output1,
+                               ResultField::Output2,
+                               Operation::FullReset};
+    for (int row = 1; row < ledger::kRowCount; ++row) {  // the other rows, count box first
+        order.insert(order.end(), {ledger::BoxId{BoxKind::Count, row}, ledger::BoxId{BoxKind::Face, row}});
+    }
+    for (int column = 0; column < kGridColumns; ++column) {  // the fuel marks, down each column
+        for (int row = column; row < ledger::kRowCount; row += kGridColumns) order.push_back(FuelMark{row});
+    }
+    order.insert(order.end(), {ResultField::O1, ResultField::Road1, Operation::UsageHelp});
+    for (int key = 0; key <= kBackspaceKey; ++key) order.push_back(Key{key});
+    order.push_back(Operation::FirstStepReset);
+    return order;
 }
 
 // What screen readers say where a control shows no text of its own.
@@ -273,32 +379,5 @@ inline constexpr std::string_view kBackspaceDescription = "退格";
 
 // The one button of every message box.
 inline constexpr std::string_view kOkButton = "确定";
-
-// The keypad: twelve keys in one line inside Frame2.
-inline constexpr int kKeyTop = 135;
-inline constexpr int kKeyWidth = 780;
-inline constexpr int kKeyHeight = 645;
-constexpr int KeyLeft(int key)
-{
-    return key == 0 ? 90 : 105 + 840 * key;
-}  // 10 is the point: 8505
-inline constexpr int kBackspaceLeft = 9345;
-
-inline constexpr std::string_view kBackspaceCaption = "←";
-
-// A key of the keypad, Command3(key), or Command2 (backspace) one past the last key: where it is in the keypad's
-// frame, its caption and its font.
-constexpr Twips KeyAt(int key)
-{
-    return {key == entry::kKeyCount ? kBackspaceLeft : KeyLeft(key), kKeyTop, kKeyWidth, kKeyHeight};
-}
-constexpr std::string_view KeyCaption(int key)
-{
-    return key == entry::kKeyCount ? kBackspaceCaption : entry::kKeyCaptions.at(static_cast<std::size_t>(key));
-}
-constexpr Font KeyFont(int key)
-{
-    return key == entry::kKeyCount ? Font::Hei1575Bold : Font::Hei2175Bold;
-}
 
 }  // namespace window::layout

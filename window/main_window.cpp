@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QPaintEvent>
@@ -14,7 +13,7 @@
 #include <QResource>
 
 #include <cmath>
-#include <map>
+#include <variant>
 
 #include "window/fonts.h"
 #include "window/geometry.h"
@@ -74,7 +73,7 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
       presenter_(std::move(presenter)),
       captions_(LayoutCaptions())
 {
-    setObjectName(QStringLiteral("C1"));
+    setObjectName(ToQString(layout::kWindowName));
     setWindowTitle(ToQString(layout::kWindowTitle));
     // From raw pixels, read in place: QIcon(path) would scan for icon-engine
     // plugins at start-up, and decoding a PNG for image-format plugins. A
@@ -93,8 +92,8 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     BuildControls();
     WireEvents();
     SetFocusOrder();
-    ShowKeys();  // no current box yet: every key disabled
-    runCommand_->setFocus();
+    ShowKeys();                                      // no current box yet: every key disabled
+    Widget(layout::TabOrder().front())->setFocus();  // RunCommand
 }
 
 QSize MainWindow::FixedSize()
@@ -122,23 +121,9 @@ void MainWindow::paintEvent(QPaintEvent* event)
 
 void MainWindow::BuildControls()
 {
-    std::map<std::string_view, QWidget*> built;
     for (const layout::Control& control : layout::kControls) {
-        QWidget* widget = nullptr;
-        switch (control.kind) {
-            case layout::Kind::Caption:
-            case layout::Kind::Line: continue;  // drawn by paintEvent
-            case layout::Kind::Label: widget = MakeLabel(this, control.text); break;
-            case layout::Kind::Button: widget = MakeButton(this, control.text); break;
-            case layout::Kind::TextBox: widget = new TextBox(this); break;
-            case layout::Kind::Frame: {
-                auto* frame = new QFrame(this);
-                frame->setFrameShape(QFrame::Box);
-                frame->setFrameShadow(QFrame::Sunken);
-                widget = frame;
-                break;
-            }
-        }
+        if (control.kind == layout::Kind::Caption || control.kind == layout::Kind::Line) continue;  // paintEvent's
+        QWidget* widget = BuildControl(control);
         Place(widget, control.name, control.at, control.font);
         // A white control shows the window's white through it.
         if (control.kind == layout::Kind::TextBox) {
@@ -148,72 +133,87 @@ void MainWindow::BuildControls()
             FillBackground(widget, ToColor(control.background));
         }
         if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
-        built[control.name] = widget;
-    }
-    // Each control the window works with, looked up once.
-    const auto take = [&built]<typename T>(T*& member, std::string_view name) {
-        member = qobject_cast<T*>(built.at(name));
-    };
-    take(runCommand_, "RunCommand");
-    take(command4_, "Command4");
-    take(setBackCommand_, "SetBackCommand");
-    take(command1_, "Command1");
-    take(label9_, "Label9");
-    for (const ledger::ResultField field : ledger::kResultFields) {
-        TextBox*& result = results_[static_cast<std::size_t>(field)];
-        take(result, layout::kResultControls[static_cast<std::size_t>(field)]);
-        ShowText(result, {sheet_.Result(field)});
     }
     for (int row = 0; row < ledger::kRowCount; ++row) BuildRow(row);
-    QFrame* frame = nullptr;
-    take(frame, "Frame2");
-    BuildKeypad(frame);
+}
+
+// A single control, kept by what it is bound to.
+QWidget* MainWindow::BuildControl(const layout::Control& control)
+{
+    switch (control.kind) {
+        case layout::Kind::Label: return label9_ = MakeLabel(this, control.text);
+        case layout::Kind::Button: {
+            const auto operation = std::get<layout::Operation>(control.binds);
+            return buttons_[static_cast<std::size_t>(operation)] = MakeButton(this, control.text);
+        }
+        case layout::Kind::TextBox: {
+            const auto field = std::get<ledger::ResultField>(control.binds);
+            auto* result = results_[static_cast<std::size_t>(field)] = new TextBox(this);
+            ShowText(result, {sheet_.Result(field)});
+            return result;
+        }
+        case layout::Kind::Frame: {
+            auto* frame = new QFrame(this);
+            frame->setFrameShape(QFrame::Box);
+            frame->setFrameShadow(QFrame::Sunken);
+            BuildKeypad(frame);
+            return frame;
+        }
+        case layout::Kind::Caption:
+        case layout::Kind::Line: break;
+    }
+    return nullptr;
 }
 
 void MainWindow::BuildRow(int row)
 {
     for (const layout::RowControl& control : layout::kRowControls) {
-        if (control.kind != layout::Kind::TextBox) continue;  // the captions are drawn by paintEvent
-        const BoxKind kind = control.part == layout::RowPart::InputMoney1 ? BoxKind::Face : BoxKind::Count;
+        if (!control.box) continue;  // the captions are drawn by paintEvent
+        const ledger::BoxId id{*control.box, row};
         auto* box = new TextBox(this);
-        box->setAccessibleName(RowName(kind == BoxKind::Face ? layout::kFaceBoxName : layout::kCountBoxName, row));
-        ShowText(box, sheet_.Box({kind, row}));
+        box->setAccessibleName(RowName(id.kind == BoxKind::Face ? layout::kFaceBoxName : layout::kCountBoxName, row));
+        ShowText(box, sheet_.Box(id));
         // Boxes in the standard colour keep the system's text-box background.
-        if (sheet_.Colour({kind, row}) != ledger::BackColour::Standard) ShowColour(box, sheet_.Colour({kind, row}));
-        (kind == BoxKind::Face ? faceBoxes_ : countBoxes_)[static_cast<std::size_t>(row)] = box;
-        Place(box, layout::Indexed(control.name, row), layout::RowControlAt(control, row), control.font);
+        if (sheet_.Colour(id) != ledger::BackColour::Standard) ShowColour(box, sheet_.Colour(id));
+        (id.kind == BoxKind::Face ? faceBoxes_ : countBoxes_)[static_cast<std::size_t>(row)] = box;
+        Place(box, layout::ObjectName(id), layout::RowControlAt(control, row), control.font);
     }
     // Only the box itself shows, on the window's white.
     auto* mark = new QCheckBox(this);
     mark->setAccessibleName(RowName(layout::kFuelMarkName, row));
-    Place(mark, layout::Indexed("C1", row), layout::CheckBoxAt(row), layout::kWindowFont);
+    Place(mark, layout::ObjectName(layout::FuelMark{row}), layout::CheckBoxAt(row), layout::kWindowFont);
     fuelMarks_[static_cast<std::size_t>(row)] = mark;
 }
 
 void MainWindow::BuildKeypad(QWidget* frame)
 {
-    for (int key = 0; key <= entry::kKeyCount; ++key) {
-        QPushButton* button = MakeButton(frame, layout::KeyCaption(key));
+    for (int key = 0; key <= layout::kBackspaceKey; ++key) {
+        QPushButton* button = keys_[static_cast<std::size_t>(key)] = MakeButton(frame, layout::KeyCaption(key));
         button->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus, caret and selection in the box
-        const bool backspace = key == entry::kKeyCount;
-        Place(button, backspace ? std::string("Command2") : layout::Indexed("Command3", key), layout::KeyAt(key),
-              layout::KeyFont(key));
-        (backspace ? backspace_ : keys_[static_cast<std::size_t>(key)]) = button;
+        Place(button, layout::ObjectName(layout::Key{key}), layout::KeyAt(key), layout::KeyFont(key));
     }
-    keys_[entry::kPointKey]->setAccessibleDescription(ToQString(layout::kPointKeyDescription));
-    backspace_->setAccessibleDescription(ToQString(layout::kBackspaceDescription));
+    Command3(entry::kPointKey)->setAccessibleDescription(ToQString(layout::kPointKeyDescription));
+    Command2()->setAccessibleDescription(ToQString(layout::kBackspaceDescription));
 }
 
 void MainWindow::SetFocusOrder()
 {
-    QHash<QString, QWidget*> named;  // every control, found in one pass
-    for (QWidget* widget : findChildren<QWidget*>()) named.insert(widget->objectName(), widget);
     QWidget* previous = nullptr;
-    for (const std::string& name : layout::TabOrderNames()) {
-        QWidget* next = named.value(QString::fromStdString(name));
+    for (const layout::Binding& stop : layout::TabOrder()) {
+        QWidget* next = Widget(stop);
         if (previous != nullptr) setTabOrder(previous, next);
         previous = next;
     }
+}
+
+QWidget* MainWindow::Widget(const layout::Binding& binding) const
+{
+    if (const auto* box = std::get_if<ledger::BoxId>(&binding)) return BoxWidget(*box);
+    if (const auto* mark = std::get_if<layout::FuelMark>(&binding)) return C1(mark->row);
+    if (const auto* key = std::get_if<layout::Key>(&binding)) return keys_.at(static_cast<std::size_t>(key->index));
+    if (const auto* field = std::get_if<ledger::ResultField>(&binding)) return Result(*field);
+    if (const auto* operation = std::get_if<layout::Operation>(&binding)) return Button(*operation);
+    return nullptr;
 }
 
 }  // namespace window

@@ -36,7 +36,11 @@ public:
     QCheckBox* C1(int row) const { return fuelMarks_.at(static_cast<std::size_t>(row)); }
     TextBox* Result(ledger::ResultField field) const { return results_.at(static_cast<std::size_t>(field)); }
     QPushButton* Command3(int key) const { return keys_.at(static_cast<std::size_t>(key)); }
-    QPushButton* Command2() const { return backspace_; }
+    QPushButton* Command2() const { return keys_[layout::kBackspaceKey]; }
+    QPushButton* Button(layout::Operation operation) const { return buttons_[static_cast<std::size_t>(operation)]; }
+    QLabel* Label9() const { return label9_; }
+    // The control the layout binds so.
+    QWidget* Widget(const layout::Binding& binding) const;
     const std::vector<Caption>& Captions() const { return captions_; }
 
 protected:
@@ -47,12 +51,14 @@ private:
     static QSize FixedSize();  // 794 x 534
     void Place(QWidget* widget, std::string_view name, const layout::Twips& at, layout::Font font) const;
     void BuildControls();
+    QWidget* BuildControl(const layout::Control& control);
     void BuildRow(int row);
     void BuildKeypad(QWidget* frame);
     void SetFocusOrder();
 
     // What the controls do (window_events.cpp).
     void WireEvents();
+    void Start(layout::Operation operation);
     void Run(ledger::Message (*operation)(ledger::ReceiptSheet&));
     void SelectBox(ledger::BoxId box);
     void AfterKey(entry::FocusRequest focus);
@@ -69,17 +75,14 @@ private:
     std::vector<Caption> captions_;                   // drawn by paintEvent
     std::array<QFont, layout::kFonts.size()> fonts_;  // made once, shared by the controls
 
+    // Each control the window works with, by what the layout binds it to.
     std::array<TextBox*, ledger::kRowCount> faceBoxes_{};
     std::array<TextBox*, ledger::kRowCount> countBoxes_{};
     std::array<QCheckBox*, ledger::kRowCount> fuelMarks_{};
     std::array<TextBox*, ledger::kResultFields.size()> results_{};
-    std::array<QPushButton*, entry::kKeyCount> keys_{};
-    QPushButton* backspace_ = nullptr;       // Command2
-    QPushButton* runCommand_ = nullptr;      // "计 算"
-    QPushButton* command4_ = nullptr;        // "重置", the first-step reset
-    QPushButton* setBackCommand_ = nullptr;  // "全部重置"
-    QPushButton* command1_ = nullptr;        // "使用说明"
-    QLabel* label9_ = nullptr;               // the previous-totals line
+    std::array<QPushButton*, layout::kBackspaceKey + 1> keys_{};  // the digits, the point, then backspace
+    std::array<QPushButton*, layout::kOperations.size()> buttons_{};
+    QLabel* label9_ = nullptr;  // the previous-totals line
 };
 
 }  // namespace window

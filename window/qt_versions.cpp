@@ -1,11 +1,9 @@
 #include "window/qt_versions.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QStyle>
 
 namespace window {
 
@@ -21,16 +19,6 @@ QPoint MousePosition(const QMouseEvent& event)
 QStringList FontFamilies()
 {
     return QFontDatabase::families();
-}
-
-QString StyleName(const QStyle& style)
-{
-    return style.name();
-}
-
-QString HelpText(const QCommandLineParser& parser)
-{
-    return parser.helpText();
 }
 
 #else
@@ -50,22 +38,6 @@ QPoint MousePosition(const QMouseEvent& event)
 QStringList FontFamilies()
 {
     return QFontDatabase().families();
-}
-
-QString StyleName(const QStyle& style)
-{
-    return style.objectName();  // the key QStyleFactory made it from
-}
-
-QString HelpText(const QCommandLineParser& parser)
-{
-    // Qt 5 takes the program's name from an application object, which must be there; it is given the name Qt 6
-    // writes without one.
-    char name[] = "<executable_name>";
-    char* arguments[] = {name, nullptr};
-    int count = 1;
-    const QCoreApplication application(count, arguments);
-    return parser.helpText();
 }
 
 #endif

@@ -6,9 +6,7 @@
 #include <QPoint>
 #include <QStringList>
 
-class QCommandLineParser;
 class QMouseEvent;
-class QStyle;
 
 namespace window {
 
@@ -18,9 +16,5 @@ void ScaleWithTheScreen();
 
 QPoint MousePosition(const QMouseEvent& event);  // in the widget's coordinates
 QStringList FontFamilies();                      // every installed family
-QString StyleName(const QStyle& style);          // lower case: "fusion", "windowsvista"
-
-// The parser's help, before the application object exists: "Usage: <executable_name> [options]" and so on.
-QString HelpText(const QCommandLineParser& parser);
 
 }  // namespace window

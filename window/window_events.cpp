@@ -32,14 +32,9 @@ std::pair<std::size_t, std::size_t> Selection(const TextBox& box)
 
 void MainWindow::WireEvents()
 {
-    const auto run = [this](QPushButton* button, ledger::Message (*operation)(ledger::ReceiptSheet&)) {
-        connect(button, &QPushButton::clicked, this, [this, operation] { Run(operation); });
-    };
-    run(runCommand_, ledger::Calculate);
-    run(command4_, ledger::FirstStepReset);
-    run(setBackCommand_, ledger::FullReset);
-    connect(command1_, &QPushButton::clicked, this, [this] { presenter_(this, UsageHelp()); });
-
+    for (const layout::Operation operation : layout::kOperations) {
+        connect(Button(operation), &QPushButton::clicked, this, [this, operation] { Start(operation); });
+    }
     for (int row = 0; row < ledger::kRowCount; ++row) {
         for (const BoxKind kind : {BoxKind::Face, BoxKind::Count}) {
             const BoxId id{kind, row};
@@ -60,7 +55,17 @@ void MainWindow::WireEvents()
     for (int key = 0; key < entry::kKeyCount; ++key) {
         connect(Command3(key), &QPushButton::clicked, this, [this, key] { AfterKey(keypad_.PressKey(sheet_, key)); });
     }
-    connect(backspace_, &QPushButton::clicked, this, [this] { AfterKey(keypad_.PressBackspace(sheet_)); });
+    connect(Command2(), &QPushButton::clicked, this, [this] { AfterKey(keypad_.PressBackspace(sheet_)); });
+}
+
+void MainWindow::Start(layout::Operation operation)
+{
+    switch (operation) {
+        case layout::Operation::Calculate: return Run(ledger::Calculate);
+        case layout::Operation::FirstStepReset: return Run(ledger::FirstStepReset);
+        case layout::Operation::FullReset: return Run(ledger::FullReset);
+        case layout::Operation::UsageHelp: return presenter_(this, UsageHelp());
+    }
 }
 
 void MainWindow::Run(ledger::Message (*operation)(ledger::ReceiptSheet&))
@@ -107,7 +112,7 @@ void MainWindow::ShowWrites()
 void MainWindow::ShowKeys()
 {
     for (int key = 0; key < entry::kKeyCount; ++key) Command3(key)->setEnabled(keypad_.KeyEnabled(key));
-    backspace_->setEnabled(keypad_.BackspaceEnabled());
+    Command2()->setEnabled(keypad_.BackspaceEnabled());
 }
 
 void MainWindow::MirrorBox(BoxId id)
