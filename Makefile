@@ -13,7 +13,7 @@ SOURCE_DATE_EPOCH := $(shell grep -sx '[0-9]*' .source-date-epoch || git log -1 
 endif
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps plain release test test-format test-plain test-sanitize test-package test-fuzz fuzz package screenshot run \
+.PHONY: all deps plain release test test-format test-plain test-sanitize test-qt5 test-package test-fuzz fuzz package screenshot run \
         bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible
 
 all: test
@@ -22,9 +22,10 @@ deps:
 	@tools/install-packages
 
 # Build everything and run every test through ctest, check the package, run
-# every test again with AddressSanitizer and UndefinedBehaviorSanitizer, then
-# let the fuzzer drive the random user for a few seconds.
-test: test-format test-plain test-package test-sanitize test-fuzz
+# every test again with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# those that run on Windows against Qt 5 too, then let the fuzzer drive the
+# random user for a few seconds.
+test: test-format test-plain test-package test-sanitize test-qt5 test-fuzz
 
 # Every C++ file is laid out in the house style (.clang-format).
 test-format: deps
@@ -37,14 +38,23 @@ plain: deps
 test-plain: plain
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 1200
 
+# (The build runs the tests too, to list their cases.)
 SANITIZE := $(BUILD)-sanitize
+SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DRECEIPTS_SANITIZE=ON $(CMAKE_ARGS)
-	cmake --build $(SANITIZE) -j $(JOBS)
-	cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS) --timeout 1200
+	$(SANITIZERS) cmake --build $(SANITIZE) -j $(JOBS)
+	cd $(SANITIZE) && $(SANITIZERS) ctest --output-on-failure -j $(JOBS) --timeout 1200
+
+# The same sources against Qt 5.15, the Windows build's Qt (Debian's, the same version): the tests that run on
+# Windows, offscreen, under the sanitizers, so that a break of the Qt 5 code shows here first.
+QT5 := $(BUILD)-qt5
+test-qt5: deps
+	cmake -S . -B $(QT5) -DCMAKE_BUILD_TYPE=Debug -DRECEIPTS_SANITIZE=ON -DRECEIPTS_QT=Qt5 $(CMAKE_ARGS)
+	$(SANITIZERS) cmake --build $(QT5) -j $(JOBS)
+	cd $(QT5) && $(SANITIZERS) ctest --output-on-failure -j $(JOBS) --timeout 1200
 
 # The random user as a libFuzzer target (clang, ASan, UBSan): from the
 # committed seeds, then fresh inputs for FUZZ_SECONDS. A failing input is kept
@@ -175,4 +185,4 @@ screenshot-windows: windows
 	packaging/windows/check-dist $(WINDOWS) docs/screenshot.png docs/screenshot-windows.png
 
 clean:
-	rm -rf $(BUILD) $(RELEASE) $(SANITIZE) $(FUZZ) $(WINDOWS) $(DIST) $(BUILD)-elsewhere
+	rm -rf $(BUILD) $(RELEASE) $(SANITIZE) $(QT5) $(FUZZ) $(WINDOWS) $(DIST) $(BUILD)-elsewhere

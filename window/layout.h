@@ -174,13 +174,12 @@ constexpr bool EachBoundOnce()
     int labels = 0;
     int frames = 0;
     for (const Control& control : kControls) {
-        const auto* operation = std::get_if<Operation>(&control.binds);
-        const auto* field = std::get_if<ResultField>(&control.binds);
-        if ((control.kind == Kind::Button) != (operation != nullptr)) return false;
-        if ((control.kind == Kind::TextBox) != (field != nullptr)) return false;
+        const bool operation = std::holds_alternative<Operation>(control.binds);
+        const bool field = std::holds_alternative<ResultField>(control.binds);
+        if ((control.kind == Kind::Button) != operation || (control.kind == Kind::TextBox) != field) return false;
         if (!operation && !field && !std::holds_alternative<std::monostate>(control.binds)) return false;
-        if (operation != nullptr) ++operations.at(static_cast<std::size_t>(*operation));
-        if (field != nullptr) ++fields.at(static_cast<std::size_t>(*field));
+        if (operation) ++operations.at(static_cast<std::size_t>(std::get<Operation>(control.binds)));
+        if (field) ++fields.at(static_cast<std::size_t>(std::get<ResultField>(control.binds)));
         labels += control.kind == Kind::Label;
         frames += control.kind == Kind::Frame;
     }
