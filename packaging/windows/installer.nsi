@@ -2,10 +2,14 @@
 ; rights; a Start-menu shortcut and an entry in the list of installed
 ; programs; an uninstaller that removes exactly the files it installed.
 ; Its pages are in Simplified Chinese; /S installs and uninstalls silently.
+; One installer for every Windows: itself a 32-bit program, so that it
+; starts everywhere, it installs the 64-bit program on 64-bit Windows and the
+; 32-bit one on 32-bit Windows.
 ; Made by make-dist, which defines PRODUCT (the program's title), NAME (its
-; file name), VERSION, PUBLISHER, FILES and UNFILES (what to install and
-; remove), SIZE_KB, ICON and OUTFILE.
-Target amd64-unicode  ; the program is 64-bit, and so is its installer
+; file name), VERSION, PUBLISHER, FILES_X86_64 and FILES_X86 (what to install
+; on each), UNFILES (what to remove), SIZE_KB_X86_64 and SIZE_KB_X86, ICON and
+; OUTFILE.
+Target x86-unicode
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
@@ -20,6 +24,7 @@ InstallDir "$LOCALAPPDATA\Programs\${NAME}"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
 !include "MUI2.nsh"
+!include "x64.nsh"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM}"
@@ -41,7 +46,13 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}"
 
 Section
   SetShellVarContext current
-  !include "${FILES}"
+  ${If} ${RunningX64}
+    !include "${FILES_X86_64}"
+    StrCpy $0 ${SIZE_KB_X86_64}
+  ${Else}
+    !include "${FILES_X86}"
+    StrCpy $0 ${SIZE_KB_X86}
+  ${EndIf}
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${PROGRAM}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -51,7 +62,7 @@ Section
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
