@@ -54,15 +54,10 @@ const Pass kPasses[] = {
     {"r=x|2.5|0.125|", "0|2|0.13|0", "相加上次数据，共2张；总路费0.13元；", 'R', ""},
     {"r=-5|-3|-1|-0.001", "-5|-3|-1|0", "", 'R', ""},
     {"r=0|3.5|0|0", "0|4|0|0", "相加上次数据，共4张；", 'R', ""},
-    {"r=0|-2.5|0|0", "0|-2|0|0", "", 'R', ""},
     {"r=0|2.5000001|0|0", "0|3|0|0", "相加上次数据，共3张；", 'R', ""},
-    {"r=0|2.49999|0|0", "0|2|0|0", "相加上次数据，共2张；", 'R', ""},
-    {"r=0|-0.4|0|0", "0|0|0|0", "", 'R', ""},
-    {"r=0|32767.4|0|0", "0|32767|0|0", "相加上次数据，共32767张；", 'R', ""},
     {"r=0|32767.5|0|0", "0|32767.5|0|0", "", 'O', ""},
     {"r=0|-32768.5|0|0", "0|-32768|0|0", "", 'R', ""},
     {"r=0|-32768.6|0|0", "0|-32768.6|0|0", "", 'O', ""},
-    {"r=0|9^400|0|0", "0|9^400|0|0", "", 'O', ""},
     {"r=0|1|0|7.5", "0|1|0|7.5", "相加上次数据，共1张；总油费7.5元；", 'R', ""},
     {"r=1.005|3|1.005|0", "1.01|3|1.01|0", "相加上次数据，总金额1.01元；共3张；总路费1.01元；", 'R', ""},
     {"r=50|0|0|zz c0=a", "50|0|0|0", "相加上次数据，总金额50元；", 'I', "c0"},
@@ -78,7 +73,6 @@ const Pass kPasses[] = {
     {"r=0|32766|bad|0 c15=2", "0|32766|0|0", "相加上次数据，共32766张；", 'O', ""},
     {"r=0|-32767|0|0 c15=-2", "0|-32767|0|0", "", 'O', ""},
     {"r=0|32767|0|0 c15=0.5", "0|32767|0|0", "相加上次数据，共32767张；", 'O', ""},
-    {"r=0|32768|0|0", "0|32768|0|0", "", 'O', ""},
     {"r=50|0|0|0 calc r=0|40000|0|0", "0|40000|0|0", "相加上次数据，总金额50元；", 'O', ""},
     {"f14=0 c14=9^400", "0|0|0|0", "", 'O', ""},
     {"f14=9^400", "0|0|0|0", "", 'O', ""},
@@ -87,7 +81,6 @@ const Pass kPasses[] = {
     {"r=0|0|0|1797693134862315700^291", "0|0|0|1797693134862315700^291", "", 'O', ""},
     {"r=1797693134862310^294|0|0|0 f14=10^294", "1797693134862310^294|0|0|0",
      "相加上次数据，总金额1797693134862310^294元；", 'O', ""},
-    {"r=50|3|0|0 c15=40000", "50|3|0|0", "相加上次数据，总金额50元；共3张；", 'O', ""},
     {"c1=3 t5 calc f0=x calc c3=2 t7", "60|3|60|0", "相加上次数据，总金额60元；共3张；总路费60元；", 'F', ""},
     {"c1=3 t5 calc f0=x calc c3=2 t7", "0|0|0|0", "相加上次数据，总金额60元；共3张；总路费60元；", 'A', ""},
 };
@@ -125,15 +118,14 @@ TEST(Calculate, Passes)
         for (int row = 0; row < kRowCount; ++row) {
             EXPECT_EQ(sheet.FuelMark(row), before.FuelMark(row));
             for (const BoxId box : {Face(row), Count(row)}) {
-                const std::string name = std::string(1, box.kind == BoxKind::Face ? 'f' : 'c') += std::to_string(row);
-                const bool grey = kCommonRows.contains(row) && box.kind == BoxKind::Face;
+                const bool face = box.kind == BoxKind::Face;
+                const std::string name = (face ? "f" : "c") + std::to_string(row);
                 const bool pink = failed && listed(name);
-                const BackColour fill = grey ? BackColour::CommonGrey : BackColour::White;
-                const BackColour painted = listed(std::to_string(row)) ? BackColour::CountedGreen : fill;
+                const BackColour painted = listed(std::to_string(row))         ? BackColour::CountedGreen
+                                           : face && kCommonRows.contains(row) ? BackColour::CommonGrey
+                                                                               : BackColour::White;
+                const std::string preset = face ? kFaces[row] : kFreeRows.contains(row) ? "1" : "0";
                 const BackColour colour = pink ? BackColour::ErrorPink : failed ? before.Colour(box) : painted;
-                const std::string preset = box.kind == BoxKind::Face ? kFaces[row]
-                                           : kFreeRows.contains(row) ? "1"
-                                                                     : "0";
                 const std::string text = pink ? "0" : reset ? preset : before.Text(box);
                 EXPECT_EQ(std::pair(sheet.Colour(box), sheet.Text(box)), std::pair(colour, text)) << name;
                 if (failed) {  // a failure marks the pink boxes and nothing else

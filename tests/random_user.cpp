@@ -19,7 +19,7 @@
 namespace random_user {
 namespace {
 
-using ledger::BoxKind, ledger::ReceiptSheet, ledger::ResultField;
+using ledger::ReceiptSheet, ledger::ResultField;
 
 [[noreturn]] void Fail(const std::string& what)
 {
@@ -49,14 +49,6 @@ QWidget* Box(const window::MainWindow& window, int index)
     if (index >= 2 * ledger::kRowCount) return window.Result(ResultField(index - 2 * ledger::kRowCount));
     return index < ledger::kRowCount ? static_cast<QWidget*>(window.InputMoney1(index))
                                      : window.Text1(index - ledger::kRowCount);
-}
-std::optional<ledger::BoxId> BoxOf(const window::MainWindow& window, const QWidget* widget)  // the entry box, if one
-{
-    for (int row = 0; row < ledger::kRowCount; ++row) {
-        if (widget == window.InputMoney1(row)) return ledger::BoxId{BoxKind::Face, row};
-        if (widget == window.Text1(row)) return ledger::BoxId{BoxKind::Count, row};
-    }
-    return std::nullopt;
 }
 void Click(QWidget* widget, int x = -1)
 {
@@ -151,16 +143,18 @@ Done KeyOnTheFocus(QWidget* focused, Qt::Key key)  // Tab, or Space (which press
 // gives the current box the focus back; a box keeps its selection while the focus is elsewhere; a button does to
 // the sheet what its operation does, and says what it says.
 void CheckStep(const window::MainWindow& window, const Done& done, const ReceiptSheet& before,
-               std::optional<ledger::BoxId> current, QWidget* focused, const ledger::Message& lastMessage)
+               std::optional<ledger::BoxId> current, const ledger::Message& lastMessage)
 {
     if (const std::string difference = window::Difference(window); !difference.empty()) Fail(difference + " differs");
     if (!done.clickedBox && window.KeypadState().CurrentBox() != current) Fail("a box became current without a click");
-    if (done.keyed && BoxOf(window, QApplication::focusWidget()) != current)
-        Fail("a key left the focus away from its box");
-    const auto left = BoxOf(window, focused);  // which keeps its text and selection while the focus is elsewhere
-    if (left && !done.writes && QApplication::focusWidget() != focused &&
-        window.Sheet().Box(*left) != before.Box(*left))
-        Fail("a box lost its selection with the focus");
+    if (done.keyed && QApplication::focusWidget() != window.Widget(*current)) Fail("a key left the focus elsewhere");
+    for (const window::layout::Binding& binding :
+         window::layout::TabOrder()) {  // a box keeps its selection without the focus
+        const auto* box = std::get_if<ledger::BoxId>(&binding);
+        if (box && !done.writes && window.Widget(binding) != QApplication::focusWidget() &&
+            window.Sheet().Box(*box) != before.Box(*box))
+            Fail("a box lost its selection with the focus");
+    }
     for (const auto& [name, operation] : kButtons) {
         if (done.pressed != name) continue;
         ReceiptSheet expected = before;
@@ -192,7 +186,7 @@ std::size_t PlaySteps(window::MainWindow& window, Steps& steps, ledger::Message&
             case 8: done = KeyOnTheFocus(focused, Qt::Key_Space); break;
             case 9: done = ClickInto(window, steps, false); break;
         }
-        CheckStep(window, done, before, current, focused, lastMessage);
+        CheckStep(window, done, before, current, lastMessage);
     }
     return played;
 }

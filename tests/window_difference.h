@@ -17,7 +17,8 @@
 namespace window {
 
 // The first control that shows something else than the sheet and the keypad hold (its object name, what differs
-// and both values); "" when none. Every control the window binds is in the Tab order, and Label9 besides.
+// and both values); "" when none. Every control the window binds is in the Tab order, and Label9 besides (the buttons
+// show nothing of it).
 inline std::string Difference(const MainWindow& window)
 {
     const ledger::ReceiptSheet& sheet = window.Sheet();
@@ -50,8 +51,6 @@ inline std::string Difference(const MainWindow& window)
         } else if (const auto* key = std::get_if<layout::Key>(&binding)) {
             check(control, "enabled", control->isEnabled(),
                   key->index == layout::kBackspaceKey ? keypad.BackspaceEnabled() : keypad.KeyEnabled(key->index));
-        } else {
-            check(control, "enabled", control->isEnabled(), true);  // the four buttons are always enabled
         }
     }
     check(window.Label9(), "text", window.Label9()->text().toStdString(), sheet.PreviousTotals());
