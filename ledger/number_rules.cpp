@@ -146,8 +146,7 @@ double TwoPlaceValue(const Decimal& number)
 
     std::string cents(whole);
     const std::size_t wholeLength = cents.size();
-    cents.append(number.fraction.substr(0, 2));
-    cents.append(2 - std::min<std::size_t>(number.fraction.size(), 2), '0');
+    cents.append(number.fraction.substr(0, 2));  // read as decimals after splitAt: no need to pad them
     std::size_t splitAt = wholeLength;
     if (roundUp) {
         const std::size_t before = cents.size();

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "window/geometry.h"
 #include "window/main_window.h"
 #include "window/qt_text.h"
 #include "window/shown_values.h"
@@ -17,8 +18,7 @@
 namespace window {
 
 // The first control that shows something else than the sheet and the keypad hold (its object name, what differs
-// and both values); "" when none. Every control the window binds is in the Tab order, and Label9 besides (the buttons
-// show nothing of it).
+// and both values); "" when none. Every control the window binds is in the Tab order, and Label9 besides.
 inline std::string Difference(const MainWindow& window)
 {
     const ledger::ReceiptSheet& sheet = window.Sheet();
@@ -33,6 +33,8 @@ inline std::string Difference(const MainWindow& window)
     };
     for (const layout::Binding& binding : layout::TabOrder()) {
         const QWidget* control = window.Widget(binding);
+        const QRect at(control->mapTo(&window, QPoint()), control->size());  // where the Windows check clicks too
+        check(control, "place as laid out", at == PixelRect(layout::InWindow(binding)), true);
         if (const auto* id = std::get_if<ledger::BoxId>(&binding)) {
             const auto* box = static_cast<const TextBox*>(control);
             const ledger::EntryBox& model = sheet.Box(*id);

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 
+#include <algorithm>
 #include <array>
 
 #include "window/qt_text.h"
@@ -22,6 +23,10 @@ constexpr std::array kFamilies{
     Family{"宋体", "SimSun", "Receipt Song"},
     Family{"黑体", "SimHei", "Receipt Hei"},
 };
+// Every font of the layout is one of them.
+static_assert(std::ranges::all_of(layout::kFonts, [](const layout::FontStyle& style) {
+    return std::ranges::count(kFamilies, style.family, &Family::name) == 1;
+}));
 
 // Cut at build time to exactly the characters of the program's texts; typed
 // characters beyond them fall back to the system's fonts.
@@ -51,14 +56,11 @@ private:
 
 QString ChosenFamily(std::string_view layoutFamily, const QStringList& installed)
 {
-    for (const Family& family : kFamilies) {
-        if (family.name != layoutFamily) continue;
-        for (const std::string_view name : {family.preferred, family.name}) {
-            if (installed.contains(ToQString(name), Qt::CaseInsensitive)) return ToQString(name);
-        }
-        return ToQString(family.embedded);
+    const Family& family = *std::ranges::find(kFamilies, layoutFamily, &Family::name);
+    for (const std::string_view name : {family.preferred, family.name}) {
+        if (installed.contains(ToQString(name), Qt::CaseInsensitive)) return ToQString(name);
     }
-    return ToQString(layoutFamily);
+    return ToQString(family.embedded);
 }
 
 void InstallFonts()
