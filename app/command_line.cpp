@@ -11,10 +11,12 @@ namespace app {
 namespace {
 
 // The parser names the program in its usage line from an application object's arguments; the window's
-// application is not there yet, so a short-lived one stands in, started as the program was.
-QString HelpText(const QCommandLineParser& parser, char* program)
+// application is not there yet, so a short-lived one named after the program stands in. (On Windows Qt reads
+// the command line itself, and names the program as it was started.)
+QString HelpText(const QCommandLineParser& parser)
 {
-    char* arguments[] = {program, nullptr};
+    QByteArray name = QCoreApplication::applicationName().toLocal8Bit();
+    char* arguments[] = {name.data(), nullptr};
     int count = 1;
     const QCoreApplication named(count, arguments);
     return parser.helpText();
@@ -42,7 +44,7 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
         return 2;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        ReportOutput(HelpText(parser, argv[0]));
+        ReportOutput(HelpText(parser));
         return 0;
     }
     if (parser.isSet(version)) {
