@@ -120,9 +120,9 @@ bench: release
 
 # Windows, 64-bit (x86_64) and 32-bit (x86): cross-built with MinGW-w64
 # against a Qt that tools/build-windows-qt builds once for each from Debian's
-# sources into the user's cache (15 to 25 minutes each the first time), in
-# $(WINDOWS)/ARCH. The tests run under Wine on a private Xvfb, in scratch Wine
-# prefixes that are removed afterwards.
+# sources into the user's cache (the README says how long), in $(WINDOWS)/ARCH.
+# The tests run under Wine on a private Xvfb, in scratch Wine prefixes that
+# are removed afterwards.
 WINDOWS        := $(BUILD)-windows
 WINDOWS_ARCHES := x86_64 x86
 windows-deps:
