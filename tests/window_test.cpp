@@ -44,7 +44,7 @@ protected:
         ASSERT_NE(target, nullptr);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window_, at));
     }
-    // By the control's name: the spec's, not the window's own mapping.
+    // By the control's object name, written out here, not through the window's own mapping.
     QWidget* Named(const QString& name) { return window_.findChild<QWidget*>(name); }
     void Click(const QString& name, QPoint offset = {10, 10}) { Click(Named(name), offset); }
 
@@ -155,8 +155,8 @@ TEST_F(WindowTest, TheMouseEditsAsInAnyTextBox)
     EXPECT_EQ(QGuiApplication::clipboard()->text(QClipboard::Selection).toStdString(), "150");
 }
 
-// Enter presses the focused button; Tab visits the controls in the spec's order, the keys too once a face-value
-// box has enabled them, and comes round again.
+// Enter presses the focused button; Tab visits the controls in the order written out below, the keys too once a
+// face-value box has enabled them, and comes round again.
 TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder)
 {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
