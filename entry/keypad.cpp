@@ -59,7 +59,7 @@ void Keypad::SelectBox(ledger::ReceiptSheet& sheet, BoxId box)
 FocusRequest Keypad::PressKey(ledger::ReceiptSheet& sheet, int key)
 {
     const std::optional<BoxId> box = CurrentBox();
-    if (!box || !KeyEnabled(key)) return std::nullopt;  // a key beyond the keypad throws, as a row beyond the sheet
+    if (!KeyEnabled(key) || !box) return std::nullopt;  // a key beyond the keypad throws, as a row beyond the sheet
 
     const bool faceBox = box->kind == BoxKind::Face;
     if (faceBox && key == kPointKey) {

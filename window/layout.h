@@ -188,6 +188,15 @@ constexpr bool EachBoundOnce()
 }
 static_assert(EachBoundOnce(), "a button without its operation, a result field shown twice or not at all");
 
+// Only a text box has a colour of its own; every other control shows the window's white, or is a button.
+static_assert(std::ranges::all_of(kControls,
+                                  [](const Control& control) {
+                                      return control.kind == Kind::TextBox ||
+                                             control.background == BackColour::Standard ||
+                                             control.background == kWindowBackground;
+                                  }),
+              "a control other than a text box in a colour the window does not give it");
+
 constexpr const Control& KeypadFrame()  // Frame2, which holds the keys
 {
     return *std::ranges::find(kControls, Kind::Frame, &Control::kind);

@@ -28,16 +28,6 @@ namespace {
 
 using ledger::BoxKind;
 
-// The background of anything else than a text box: a label, check box, frame or the window.
-void FillBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setBackgroundRole(QPalette::Window);  // buttons and check boxes fill with another role
-    widget->setAutoFillBackground(true);
-}
-
 // Labels draw their text from the top of their box, as the classic toolkit does.
 QLabel* MakeLabel(QWidget* parent, std::string_view text)
 {
@@ -82,8 +72,11 @@ MainWindow::MainWindow(MessagePresenter presenter, QWidget* parent)
     const int side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(icon.size()) / 4)));
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(icon.data(), side, side, QImage::Format_RGBA8888))));
     FixSize(this, FixedSize());
-    // Set once, before the controls: they inherit both.
-    FillBackground(this, ToColor(layout::kWindowBackground));
+    // Set once, before the controls: they inherit both. A window always fills its background; the labels, check
+    // boxes and the frame fill none of their own, and show it through.
+    QPalette white = palette();
+    white.setColor(QPalette::Window, ToColor(layout::kWindowBackground));
+    setPalette(white);
     for (const layout::FontStyle& style : layout::kFonts) {
         fonts_[static_cast<std::size_t>(style.font)] = MakeFont(style.font);
     }
@@ -125,13 +118,7 @@ void MainWindow::BuildControls()
         if (control.kind == layout::Kind::Caption || control.kind == layout::Kind::Line) continue;  // paintEvent's
         QWidget* widget = BuildControl(control);
         Place(widget, control.name, control.at, control.font);
-        // A white control shows the window's white through it.
-        if (control.kind == layout::Kind::TextBox) {
-            ShowColour(widget, control.background);
-        } else if (control.background != ledger::BackColour::Standard &&
-                   control.background != layout::kWindowBackground) {
-            FillBackground(widget, ToColor(control.background));
-        }
+        if (control.kind == layout::Kind::TextBox) ShowColour(widget, control.background);
         if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
     }
     for (int row = 0; row < ledger::kRowCount; ++row) BuildRow(row);
