@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Nevrik
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Front door: `make test` and `make run` install what is missing, then build.
 BUILD     ?= build
 JOBS      ?= $(shell nproc)
@@ -13,7 +16,7 @@ SOURCE_DATE_EPOCH := $(shell grep -sx '[0-9]*' .source-date-epoch || git log -1 
 endif
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps plain release test test-format test-plain test-sanitize test-qt5 test-package test-fuzz fuzz package screenshot run \
+.PHONY: all deps plain release test test-format test-licence test-plain test-sanitize test-qt5 test-package test-fuzz fuzz package screenshot run \
         bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible
 
 all: test
@@ -25,11 +28,15 @@ deps:
 # every test again with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # those that run on Windows against Qt 5 too, then let the fuzzer drive the
 # random user for a few seconds.
-test: test-format test-plain test-package test-sanitize test-qt5 test-fuzz
+test: test-format test-licence test-plain test-package test-sanitize test-qt5 test-fuzz
 
 # Every C++ file is laid out in the house style (.clang-format).
 test-format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+# Every file states its licence and copyright (REUSE).
+test-licence: deps
+	reuse lint
 
 plain: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)

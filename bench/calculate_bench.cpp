@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of one calculation over a full sheet: every row a two-decimal face
 // value and a count, the result fields already holding totals.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // From a click on "计 算" to the window repainted: the click runs the
 // calculation and refreshes the written controls, then a synchronous repaint
 // of the whole window (more than the frame needs: only changed boxes repaint).

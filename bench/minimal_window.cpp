@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up time and memory: a bare Qt window of the
 // program's size with one Chinese label, nothing else.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of programs against a yardstick program, all started in turn so
 // that they see the same machine load: from exec to the top-level window
 // mapped, from exec to its first paint (the first damage to the window after

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A second yardstick for start-up: the window's texts in the window's fonts, drawn by one widget with no
 // controls. What it takes beyond the bare window is the price of showing these texts in these fonts (font
 // engines, glyphs), which no arrangement of the controls around them can save.

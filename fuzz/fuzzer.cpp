@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The random user (tests/random_user.h) as a libFuzzer target: make test-fuzz, make fuzz; given a file, a replay.
 #include <QApplication>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // GoogleTest in a QApplication with the program's look, offscreen unless a platform is given; on Windows always
 // in the windows platform, the only one the Windows build carries.
 #include <QApplication>

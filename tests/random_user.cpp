@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The random user's steps, each with what its bytes mean, and its checks; random_user.h says what it does.
 #include "random_user.h"
 

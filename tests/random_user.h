@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The random user: a fuzzer's bytes read as what a user does to the real window (offscreen, never painted).

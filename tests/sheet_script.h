@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A sheet set up by a script, so that a test case fits on one line: "f5=2.5", "c5=" set row 5's face and count

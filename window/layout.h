@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The window's geometry, fonts and texts as data. Positions and sizes are in

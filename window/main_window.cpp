@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the window is built: its controls from the layout tables, the captions and lines it draws itself, its
 // icon, size and Tab order. What the controls do is in window_events.cpp.
 #include "window/main_window.h"

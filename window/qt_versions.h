@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What differs between the two Qts the program is built with: Qt 6 on Linux, and Qt 5.15 on Windows, the last Qt

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each click, key and edit does: the control's event goes to the sheet or the keypad, and the window then
 // shows what the operation wrote and the message it returned. No rule of the calculator lives here.
 #include <QCheckBox>

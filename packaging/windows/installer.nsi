@@ -1,3 +1,6 @@
+; SPDX-FileCopyrightText: 2026 Nevrik
+; SPDX-License-Identifier: GPL-3.0-or-later
+
 ; The installer for Windows: for the current user, without administrator
 ; rights; a Start-menu shortcut and an entry in the list of installed
 ; programs; an uninstaller that removes exactly the files it installed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints where the window's controls are, from the window's own layout tables, for check-dist to click and
 // look at: one shell assignment a control, NAME="LEFT TOP WIDTH HEIGHT" in pixels from the top left of the
 // window's client area, with a name's brackets as underscores ("Text1_1_", "Command3_10_"). Built with the
