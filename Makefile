@@ -7,6 +7,8 @@ JOBS      ?= $(shell nproc)
 CMAKE_ARGS ?=
 
 RELEASE   := $(BUILD)-release
+# The program's file name, as CMakeLists.txt gives it.
+PROGRAM   := $(shell sed -n 's/^set(PROGRAM_NAME \(.*\))$$/\1/p' CMakeLists.txt)
 
 # Every date an artefact holds is the commit's: a fresh clone built today and
 # one built next year give the same bytes. A source tarball carries the date
@@ -93,7 +95,7 @@ release: deps
 
 # Build (Release) and open the window; without a display the program says so.
 run: release
-	$(RELEASE)/app/receipt-calculator
+	$(RELEASE)/app/$(PROGRAM)
 
 # After a change to how the window looks: its pictures drawn anew, at every
 # scale the tests run at (look at them before committing).
@@ -108,14 +110,14 @@ package: release
 # scratch root, validated in place and started from there on Xvfb. Then
 # packed again a second later: the same bytes.
 test-package: package
-	tools/check-package $(RELEASE)/receipt-calculator_*.deb
-	rm -rf $(RELEASE)/first && mkdir $(RELEASE)/first && mv $(RELEASE)/receipt-calculator_*.deb $(RELEASE)/first/
+	tools/check-package $(RELEASE)/$(PROGRAM)_*.deb
+	rm -rf $(RELEASE)/first && mkdir $(RELEASE)/first && mv $(RELEASE)/$(PROGRAM)_*.deb $(RELEASE)/first/
 	sleep 1 && cd $(RELEASE) && cpack -G DEB >/dev/null
-	tools/same-bytes $(RELEASE)/first/receipt-calculator_*.deb $(RELEASE)/receipt-calculator_*.deb
+	tools/same-bytes $(RELEASE)/first/$(PROGRAM)_*.deb $(RELEASE)/$(PROGRAM)_*.deb
 
 # A PNG of the window, for the README.
 screenshot: release
-	tools/screenshot $(RELEASE)/app/receipt-calculator docs/screenshot.png
+	tools/screenshot $(RELEASE)/app/$(PROGRAM) docs/screenshot.png
 
 # Speed figures (printed, never asserted).
 bench: release
@@ -123,7 +125,7 @@ bench: release
 	$(RELEASE)/bench/click_bench
 	tools/with-xvfb \
 	  $(RELEASE)/bench/startup_bench $(RELEASE)/bench/minimal_window $(RELEASE)/bench/texts_only_window \
-	  $(RELEASE)/app/receipt-calculator
+	  $(RELEASE)/app/$(PROGRAM)
 
 # Windows, 64-bit (x86_64) and 32-bit (x86): cross-built with MinGW-w64
 # against a Qt that tools/build-windows-qt builds once for each from Debian's
@@ -159,12 +161,12 @@ test-windows: windows
 	packaging/windows/test-windows $(WINDOWS) docs/screenshot.png
 
 # Every artefact of a release in one folder, with their checksums: the .deb,
-# the portable zip, the installer and (from a git checkout) the source
+# the two portable zips, the installer and (from a git checkout) the source
 # tarball. Built from a fresh clone or from that tarball, the same bytes.
 DIST := $(BUILD)-dist
 dist: package windows
 	rm -rf $(DIST) && mkdir -p $(DIST)
-	cp $(RELEASE)/receipt-calculator_*.deb $(WINDOWS)/dist/*.zip $(WINDOWS)/dist/*.exe $(DIST)/
+	cp $(RELEASE)/$(PROGRAM)_*.deb $(WINDOWS)/dist/*.zip $(WINDOWS)/dist/*.exe $(DIST)/
 	. $(RELEASE)/identity.sh && if git rev-parse --git-dir >/dev/null 2>&1; then \
 	  git archive --format=tar --prefix=$$PROGRAM_NAME-$$VERSION/ HEAD | gzip -9n >$(DIST)/$$PROGRAM_NAME-$$VERSION.tar.gz; fi
 	cd $(DIST) && sha256sum $$(ls | LC_ALL=C sort) >SHA256SUMS

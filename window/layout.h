@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -78,7 +79,8 @@ constexpr const FontStyle& StyleOf(Font font)
 }
 
 // The font of the entry boxes and result fields: the only one that shows
-// typed text, so the only one that may need characters beyond our own texts.
+// typed text, so the only one that may need characters beyond our own texts
+// (every text box in the tables below is checked to have it).
 inline constexpr Font kTypedFont = Font::Song12Bold;
 
 // The window's font, which its controls inherit unless they name another:
@@ -114,6 +116,12 @@ inline constexpr int kBackspaceKey = entry::kKeyCount;
 // sheet that a control shows, a keypad key. Nothing for what it only draws or holds (captions, lines, the frame)
 // and for Label9, the one label.
 using Binding = std::variant<std::monostate, Operation, ledger::ResultField, ledger::BoxId, FuelMark, Key>;
+
+// One case for each kind of binding, for std::visit: a kind left out fails to compile.
+template <class... Cases>
+struct ForEachKind : Cases... {
+    using Cases::operator()...;
+};
 
 struct Control {
     std::string_view name;
@@ -200,6 +208,14 @@ static_assert(std::ranges::all_of(kControls,
                                   }),
               "a control other than a text box in a colour the window does not give it");
 
+// Every text box of a table in kTypedFont, the one font that falls back for typed characters.
+constexpr bool TextBoxesInTheTypedFont(const auto& table)
+{
+    return std::ranges::all_of(
+        table, [](const auto& control) { return control.kind != Kind::TextBox || control.font == kTypedFont; });
+}
+static_assert(TextBoxesInTheTypedFont(kControls), "a text box in another font than kTypedFont");
+
 constexpr const Control& KeypadFrame()  // Frame2, which holds the keys
 {
     return *std::ranges::find(kControls, Kind::Frame, &Control::kind);
@@ -245,6 +261,7 @@ inline constexpr std::array kRowControls{
     RowControl{"Label4", Kind::Caption, {}, "张", {3000, 6960, 10920}, 495, 240, 45, Font::Song12Bold},
 };
 // clang-format on
+static_assert(TextBoxesInTheTypedFont(kRowControls), "a text box in another font than kTypedFont");
 static_assert(std::ranges::count(kRowControls, ledger::BoxKind::Face, &RowControl::box) == 1 &&
                   std::ranges::count(kRowControls, ledger::BoxKind::Count, &RowControl::box) == 1,
               "each entry box of a row shown once");
@@ -332,30 +349,39 @@ constexpr const Control& SingleBinding(const Binding& binding)
     return *std::ranges::find(kControls, binding, &Control::binds);
 }
 
-// A bound control's object name, and where it is in the window's client area.
+// A bound control's object name, and where it is in the window's client area. Nothing is bound by nothing.
 inline std::string ObjectName(const Binding& binding)
 {
-    if (const auto* box = std::get_if<ledger::BoxId>(&binding)) {
-        return Indexed(std::ranges::find(kRowControls, box->kind, &RowControl::box)->name, box->row);
-    }
-    if (const auto* mark = std::get_if<FuelMark>(&binding)) return Indexed(kWindowName, mark->row);
-    if (const auto* key = std::get_if<Key>(&binding)) {
-        return key->index == kBackspaceKey ? std::string(kBackspaceName) : Indexed(kKeyArrayName, key->index);
-    }
-    return std::string(SingleBinding(binding).name);
+    return std::visit(
+        ForEachKind{[](const ledger::BoxId& box) {
+                        return Indexed(std::ranges::find(kRowControls, box.kind, &RowControl::box)->name, box.row);
+                    },
+                    [](FuelMark mark) { return Indexed(kWindowName, mark.row); },
+                    [](Key key) {
+                        return key.index == kBackspaceKey ? std::string(kBackspaceName)
+                                                          : Indexed(kKeyArrayName, key.index);
+                    },
+                    [](Operation operation) { return std::string(SingleBinding(operation).name); },
+                    [](ResultField field) { return std::string(SingleBinding(field).name); },
+                    [](std::monostate) -> std::string { throw std::invalid_argument("nothing binds no control"); }},
+        binding);
 }
 constexpr Twips InWindow(const Binding& binding)
 {
-    if (const auto* box = std::get_if<ledger::BoxId>(&binding)) {
-        return RowControlAt(*std::ranges::find(kRowControls, box->kind, &RowControl::box), box->row);
-    }
-    if (const auto* mark = std::get_if<FuelMark>(&binding)) return CheckBoxAt(mark->row);
-    if (const auto* key = std::get_if<Key>(&binding)) {
-        const Twips frame = KeypadFrame().at;
-        const Twips at = KeyAt(key->index);
-        return {frame.left + at.left, frame.top + at.top, at.width, at.height};
-    }
-    return SingleBinding(binding).at;
+    return std::visit(
+        ForEachKind{[](const ledger::BoxId& box) {
+                        return RowControlAt(*std::ranges::find(kRowControls, box.kind, &RowControl::box), box.row);
+                    },
+                    [](FuelMark mark) { return CheckBoxAt(mark.row); },
+                    [](Key key) {
+                        const Twips frame = KeypadFrame().at;
+                        const Twips at = KeyAt(key.index);
+                        return Twips{frame.left + at.left, frame.top + at.top, at.width, at.height};
+                    },
+                    [](Operation operation) { return SingleBinding(operation).at; },
+                    [](ResultField field) { return SingleBinding(field).at; },
+                    [](std::monostate) -> Twips { throw std::invalid_argument("nothing binds no control"); }},
+        binding);
 }
 
 // The order Tab visits the controls in: every control the window binds, each once.

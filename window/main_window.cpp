@@ -198,12 +198,14 @@ void MainWindow::SetFocusOrder()
 
 QWidget* MainWindow::Widget(const layout::Binding& binding) const
 {
-    if (const auto* box = std::get_if<ledger::BoxId>(&binding)) return BoxWidget(*box);
-    if (const auto* mark = std::get_if<layout::FuelMark>(&binding)) return C1(mark->row);
-    if (const auto* key = std::get_if<layout::Key>(&binding)) return keys_.at(static_cast<std::size_t>(key->index));
-    if (const auto* field = std::get_if<ledger::ResultField>(&binding)) return Result(*field);
-    if (const auto* operation = std::get_if<layout::Operation>(&binding)) return Button(*operation);
-    return nullptr;
+    return std::visit(layout::ForEachKind{
+                          [this](ledger::BoxId box) -> QWidget* { return BoxWidget(box); },
+                          [this](layout::FuelMark mark) -> QWidget* { return C1(mark.row); },
+                          [this](layout::Key key) -> QWidget* { return keys_.at(static_cast<std::size_t>(key.index)); },
+                          [this](ledger::ResultField field) -> QWidget* { return Result(field); },
+                          [this](layout::Operation operation) -> QWidget* { return Button(operation); },
+                          [](std::monostate) -> QWidget* { throw std::invalid_argument("nothing binds no control"); }},
+                      binding);
 }
 
 }  // namespace window

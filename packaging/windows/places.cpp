@@ -27,7 +27,9 @@ void Print(std::string shell, const window::layout::Twips& at)
 int main()
 {
     namespace layout = window::layout;
-    for (const layout::Control& control : layout::kControls) Print(std::string(control.name), control.at);
+    for (const layout::Control& control : layout::kControls) {  // the bound ones below
+        if (std::holds_alternative<std::monostate>(control.binds)) Print(std::string(control.name), control.at);
+    }
     for (const layout::Binding& control : layout::TabOrder()) {
         Print(layout::ObjectName(control), layout::InWindow(control));
     }
