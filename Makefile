@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Nevrik
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
+
 # Front door: `make test` and `make run` install what is missing, then build.
 BUILD     ?= build
 JOBS      ?= $(shell nproc)

@@ -21,15 +21,13 @@ const std::string kInvalid =
 const std::string kOutOfRange =
     "系统提示：数值超出计算范围，发票张数须在-32768到32767之间，金额不能过大，本次计算未生效，请检查输入！";
 constexpr const char* kTypicalLine = "相加上次数据，总金额316.5元；共6张；总路费260元；总油费56.5元；";
-// The rows as they start and as a reset leaves them, across each line of the grid, then down: the free rows 14, 17,
-// 20 and 23 hold "0" with a count of "1", every other row its face value with a count of "0".
+// The face values as the rows start and a reset leaves them; the free rows' counts are "1", the others' "0".
 const char* const kFaces[] = {"1", "20", "150", "2",  "25", "180", "5",  "30", "200", "7",  "35",  "275",
                               "8", "40", "0",   "10", "45", "0",   "15", "50", "0",   "18", "100", "0"};
 const std::set<int> kFreeRows{14, 17, 20, 23}, kCommonRows{5, 6, 9, 11, 15};  // the common ones on grey
 
-// The sheet before, the result fields and previous-totals line after, the outcome (R the result, I invalid input,
-// O out of range; F and A the first-step and the full reset instead) and what it marked: for R the rows counted
-// green, for I the boxes marked pink. A reset puts the rows back as they start, white where they were painted.
+// The sheet before, the result fields and previous-totals line after, the outcome (R result, I invalid input, O out
+// of range; F, A the first-step, full reset instead) and what it marked: R the rows green, I the boxes pink.
 struct Pass {
     const char *script, *results, *line;
     char outcome;

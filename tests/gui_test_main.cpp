@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Nevrik
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// GoogleTest in a QApplication with the program's look, offscreen unless a platform is given; on Windows always
-// in the windows platform, the only one the Windows build carries.
+// GoogleTest in a QApplication with the program's look, offscreen unless a platform is given (on Windows, windows).
 #include <QApplication>
 #include <QPalette>
 #include <QSysInfo>

@@ -6,8 +6,7 @@
 // The random user: a fuzzer's bytes read as what a user does to the real window (offscreen, never painted).
 // After every step the window must show exactly what the sheet and the keypad hold (Difference), and the step
 // must keep the rules the checks in random_user.cpp state; anything else aborts, which hands the input back as
-// the failing case. Played by window_tests (RandomUser, with the seeds in fuzz/seeds/) and by the libFuzzer
-// target in fuzz/.
+// the failing case. Played by window_tests (with the seeds in fuzz/seeds/) and the libFuzzer target in fuzz/.
 //
 // An input is a list of steps. A step's first byte, modulo 10, says what the user does, as PlaySteps in
 // random_user.cpp lists; the bytes after it, each taken modulo the number of choices, say with what (a missing

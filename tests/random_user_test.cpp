@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Nevrik
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The random user in ctest: the committed seeds, then random inputs from a fixed seed, the same every run; under
-// Wine, where every step goes through real windows at some 20 a second, a tenth of them.
+// The random user in ctest: the committed seeds, then random inputs from a fixed seed (a tenth under Wine, where
+// every step goes through real windows at some 20 a second).
 #include <QString>
 #include <QSysInfo>
 

@@ -3,10 +3,9 @@
 
 #pragma once
 
-// A sheet set up by a script, so that a test case fits on one line: "f5=2.5", "c5=" set row 5's face and count
-// texts, "t5" ticks its fuel mark, "r=50|0|0|x" sets the result fields, "calc" and "reset" run the
-// operations. In texts "_" stands for a blank and "d^n" for the character d n times. Any other word fails the
-// test that plays it, so that a typo cannot quietly change what a case tests.
+// A sheet set up by a script, a test case on one line: "f5=2.5", "c5=" set row 5's face and count texts, "t5" ticks
+// its fuel mark, "r=50|0|0|x" sets the result fields, "calc" and "reset" run the operations. In texts "_" is a blank,
+// "d^n" the character d n times. Any other word fails the test, so that a typo cannot change what a case tests.
 
 #include <gtest/gtest.h>
 

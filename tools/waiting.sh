@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Nevrik
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
+
 # How the scripts wait (sourced): for the thing itself, a server's socket, a
 # window, its paint, a line, never for a fixed time. On a loaded machine the
 # first start of Xvfb, Weston, Mesa, Qt or Wine comes late, so the bound is

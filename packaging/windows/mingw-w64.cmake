@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Nevrik
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
+
 # Cross-compiling for Windows with Debian's MinGW-w64 (posix threads, so that
 # std::thread and Qt's threads share one model), for the architecture
 # -DWINDOWS_ARCH=x86_64 or x86 that packaging/windows/ARCH.arch describes.
