@@ -52,18 +52,20 @@ SANITIZE := $(BUILD)-sanitize
 SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# sanitized FOLDER, CMAKE OPTIONS: a Debug build under the sanitizers, and its tests.
+define sanitized
+	cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=Debug -DRECEIPTS_SANITIZE=ON $(2) $(CMAKE_ARGS)
+	$(SANITIZERS) cmake --build $(1) -j $(JOBS)
+	cd $(1) && $(SANITIZERS) ctest --output-on-failure -j $(JOBS) --timeout 1200
+endef
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DRECEIPTS_SANITIZE=ON $(CMAKE_ARGS)
-	$(SANITIZERS) cmake --build $(SANITIZE) -j $(JOBS)
-	cd $(SANITIZE) && $(SANITIZERS) ctest --output-on-failure -j $(JOBS) --timeout 1200
+	$(call sanitized,$(SANITIZE),)
 
 # The same sources against Qt 5.15, the Windows build's Qt (Debian's, the same version): the tests that run on
 # Windows, offscreen, under the sanitizers, so that a break of the Qt 5 code shows here first.
 QT5 := $(BUILD)-qt5
 test-qt5: deps
-	cmake -S . -B $(QT5) -DCMAKE_BUILD_TYPE=Debug -DRECEIPTS_SANITIZE=ON -DRECEIPTS_QT=Qt5 $(CMAKE_ARGS)
-	$(SANITIZERS) cmake --build $(QT5) -j $(JOBS)
-	cd $(QT5) && $(SANITIZERS) ctest --output-on-failure -j $(JOBS) --timeout 1200
+	$(call sanitized,$(QT5),-DRECEIPTS_QT=Qt5)
 
 # The random user as a libFuzzer target (clang, ASan, UBSan): from the
 # committed seeds, then fresh inputs for FUZZ_SECONDS. A failing input is kept
@@ -133,7 +135,7 @@ bench: release
 # The tests run under Wine on a private Xvfb, in scratch Wine prefixes that
 # are removed afterwards.
 WINDOWS        := $(BUILD)-windows
-WINDOWS_ARCHES := x86_64 x86
+WINDOWS_ARCHES := $(basename $(notdir $(wildcard packaging/windows/*.arch)))
 windows-deps:
 	@tools/install-packages windows
 
