@@ -349,7 +349,8 @@ constexpr const Control& SingleBinding(const Binding& binding)
     return *std::ranges::find(kControls, binding, &Control::binds);
 }
 
-// A bound control's object name, and where it is in the window's client area. Nothing is bound by nothing.
+// A bound control's object name, and where it is in the window's client area; no binding (std::monostate) names no
+// control, and throws.
 inline std::string ObjectName(const Binding& binding)
 {
     return std::visit(
