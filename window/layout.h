@@ -122,6 +122,8 @@ template <class... Cases>
 struct ForEachKind : Cases... {
     using Cases::operator()...;
 };
+template <class... Cases>
+ForEachKind(Cases...) -> ForEachKind<Cases...>;  // for clang, which deduces no aggregate's arguments
 
 struct Control {
     std::string_view name;
