@@ -21,7 +21,9 @@ inline constexpr int kKeyCount = 11;
 inline constexpr int kPointKey = 10;
 inline constexpr std::array<std::string_view, kKeyCount> kKeyCaptions{"0", "1", "2", "3", "4", "5",
                                                                       "6", "7", "8", "9", "."};
-static_assert(std::ranges::none_of(kKeyCaptions, &std::string_view::empty), "a key without its caption");
+static_assert(std::none_of(kKeyCaptions.begin(), kKeyCaptions.end(),
+                           [](std::string_view caption) { return caption.empty(); }),
+              "a key without its caption");
 static_assert(kKeyCaptions[kPointKey] == ".");
 
 // The box that should get the input focus after a key, so that its caret

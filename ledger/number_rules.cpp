@@ -8,7 +8,8 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <system_error>
+
+#include "ledger/float_text.h"
 
 namespace ledger {
 namespace {
@@ -94,12 +95,9 @@ double ReadMagnitude(std::string_view whole, std::string_view fraction)
         buffer.push_back('.');
         buffer.append(fraction);
     }
-    double value = 0;
-    const auto [end, error] = std::from_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        return whole.empty() ? 0.0 : std::numeric_limits<double>::infinity();
-    }
-    return value;
+    const std::optional<double> value = NearestDouble(buffer);
+    if (!value) return whole.empty() ? 0.0 : std::numeric_limits<double>::infinity();
+    return *value;
 }
 
 double Signed(bool negative, double magnitude)
@@ -180,10 +178,8 @@ std::string AmountText(double value)
     if (value == 0 || !std::isfinite(value)) return "0";
 
     // 15 significant digits, correctly rounded: d.dddddddddddddde±x.
-    char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::string scientific = ScientificText(std::fabs(value), 14);
+    const std::string_view text(scientific);
     const std::size_t e = text.find('e');
     char digitBuffer[16];
     digitBuffer[0] = text[0];

@@ -67,7 +67,8 @@ inline constexpr std::array<RowDefault, kRowCount> kRowDefaults{{
 }};
 // clang-format on
 // A row left out would read as empty texts.
-static_assert(std::ranges::none_of(kRowDefaults, [](const RowDefault& row) { return row.face.empty(); }));
+static_assert(std::none_of(kRowDefaults.begin(), kRowDefaults.end(),
+                           [](const RowDefault& row) { return row.face.empty(); }));
 
 // The colour a calculation or a reset paints a row's box: green where the
 // calculation counted the row, else grey for a common face value, else white.

@@ -27,8 +27,9 @@ constexpr std::array kFamilies{
     Family{"黑体", "SimHei", "Receipt Hei"},
 };
 // Every font of the layout is one of them.
-static_assert(std::ranges::all_of(layout::kFonts, [](const layout::FontStyle& style) {
-    return std::ranges::count(kFamilies, style.family, &Family::name) == 1;
+static_assert(std::all_of(layout::kFonts.begin(), layout::kFonts.end(), [](const layout::FontStyle& style) {
+    return std::count_if(kFamilies.begin(), kFamilies.end(),
+                         [&style](const Family& family) { return family.name == style.family; }) == 1;
 }));
 
 // Cut at build time to exactly the characters of the program's texts; typed
@@ -59,7 +60,8 @@ private:
 
 QString ChosenFamily(std::string_view layoutFamily, const QStringList& installed)
 {
-    const Family& family = *std::ranges::find(kFamilies, layoutFamily, &Family::name);
+    const Family& family = *std::find_if(kFamilies.begin(), kFamilies.end(),
+                                         [layoutFamily](const Family& each) { return each.name == layoutFamily; });
     for (const std::string_view name : {family.preferred, family.name}) {
         if (installed.contains(ToQString(name), Qt::CaseInsensitive)) return ToQString(name);
     }

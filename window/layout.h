@@ -197,30 +197,31 @@ constexpr bool EachBoundOnce()
         frames += control.kind == Kind::Frame;
     }
     const auto once = [](int bound) { return bound == 1; };
-    return std::ranges::all_of(operations, once) && std::ranges::all_of(fields, once) && labels == 1 && frames == 1;
+    return std::all_of(operations.begin(), operations.end(), once) && std::all_of(fields.begin(), fields.end(), once) &&
+           labels == 1 && frames == 1;
 }
 static_assert(EachBoundOnce(), "a button without its operation, a result field shown twice or not at all");
 
 // Only a text box has a colour of its own; every other control shows the window's white, or is a button.
-static_assert(std::ranges::all_of(kControls,
-                                  [](const Control& control) {
-                                      return control.kind == Kind::TextBox ||
-                                             control.background == BackColour::Standard ||
-                                             control.background == kWindowBackground;
-                                  }),
+static_assert(std::all_of(kControls.begin(), kControls.end(),
+                          [](const Control& control) {
+                              return control.kind == Kind::TextBox || control.background == BackColour::Standard ||
+                                     control.background == kWindowBackground;
+                          }),
               "a control other than a text box in a colour the window does not give it");
 
 // Every text box of a table in kTypedFont, the one font that falls back for typed characters.
 constexpr bool TextBoxesInTheTypedFont(const auto& table)
 {
-    return std::ranges::all_of(
-        table, [](const auto& control) { return control.kind != Kind::TextBox || control.font == kTypedFont; });
+    return std::all_of(table.begin(), table.end(),
+                       [](const auto& control) { return control.kind != Kind::TextBox || control.font == kTypedFont; });
 }
 static_assert(TextBoxesInTheTypedFont(kControls), "a text box in another font than kTypedFont");
 
 constexpr const Control& KeypadFrame()  // Frame2, which holds the keys
 {
-    return *std::ranges::find(kControls, Kind::Frame, &Control::kind);
+    return *std::find_if(kControls.begin(), kControls.end(),
+                         [](const Control& control) { return control.kind == Kind::Frame; });
 }
 
 // The receipt grid: row i stands in column i mod 3 and line i div 3. Every
@@ -264,9 +265,17 @@ inline constexpr std::array kRowControls{
 };
 // clang-format on
 static_assert(TextBoxesInTheTypedFont(kRowControls), "a text box in another font than kTypedFont");
-static_assert(std::ranges::count(kRowControls, ledger::BoxKind::Face, &RowControl::box) == 1 &&
-                  std::ranges::count(kRowControls, ledger::BoxKind::Count, &RowControl::box) == 1,
+static_assert(std::count_if(kRowControls.begin(), kRowControls.end(),
+                            [](const RowControl& control) { return control.box == ledger::BoxKind::Face; }) == 1 &&
+                  std::count_if(kRowControls.begin(), kRowControls.end(),
+                                [](const RowControl& control) { return control.box == ledger::BoxKind::Count; }) == 1,
               "each entry box of a row shown once");
+// The control of a row that shows its `box`.
+constexpr const RowControl& RowControlOf(ledger::BoxKind box)
+{
+    return *std::find_if(kRowControls.begin(), kRowControls.end(),
+                         [box](const RowControl& control) { return control.box == box; });
+}
 
 // The check boxes `C1(i)` bear the window's name. Only the box shows, roughly centred on its line.
 inline constexpr std::string_view kWindowName = "C1";
@@ -291,8 +300,8 @@ inline constexpr std::array<std::array<TopHeight, kGridColumns>, kGridLines> kCh
 }};
 // clang-format on
 // A line or a box left out would read as zeros.
-static_assert(std::ranges::all_of(kCheckBoxes, [](const auto& line) {
-    return std::ranges::all_of(line, [](const TopHeight& box) { return box.height > 0; });
+static_assert(std::all_of(kCheckBoxes.begin(), kCheckBoxes.end(), [](const auto& line) {
+    return std::all_of(line.begin(), line.end(), [](const TopHeight& box) { return box.height > 0; });
 }));
 
 constexpr Twips RowControlAt(const RowControl& control, int row)
@@ -348,7 +357,8 @@ inline std::string Indexed(std::string_view name, int index)
 // The control of the single controls' table that binds `binding`.
 constexpr const Control& SingleBinding(const Binding& binding)
 {
-    return *std::ranges::find(kControls, binding, &Control::binds);
+    return *std::find_if(kControls.begin(), kControls.end(),
+                         [&binding](const Control& control) { return control.binds == binding; });
 }
 
 // A bound control's object name, and where it is in the window's client area; no binding (std::monostate) names no
@@ -356,9 +366,7 @@ constexpr const Control& SingleBinding(const Binding& binding)
 inline std::string ObjectName(const Binding& binding)
 {
     return std::visit(
-        ForEachKind{[](const ledger::BoxId& box) {
-                        return Indexed(std::ranges::find(kRowControls, box.kind, &RowControl::box)->name, box.row);
-                    },
+        ForEachKind{[](const ledger::BoxId& box) { return Indexed(RowControlOf(box.kind).name, box.row); },
                     [](FuelMark mark) { return Indexed(kWindowName, mark.row); },
                     [](Key key) {
                         return key.index == kBackspaceKey ? std::string(kBackspaceName)
@@ -372,9 +380,7 @@ inline std::string ObjectName(const Binding& binding)
 constexpr Twips InWindow(const Binding& binding)
 {
     return std::visit(
-        ForEachKind{[](const ledger::BoxId& box) {
-                        return RowControlAt(*std::ranges::find(kRowControls, box.kind, &RowControl::box), box.row);
-                    },
+        ForEachKind{[](const ledger::BoxId& box) { return RowControlAt(RowControlOf(box.kind), box.row); },
                     [](FuelMark mark) { return CheckBoxAt(mark.row); },
                     [](Key key) {
                         const Twips frame = KeypadFrame().at;
