@@ -34,37 +34,39 @@ inline std::string Difference(const MainWindow& window)
             << held;
         first = out.str();
     };
-    const QWidget* control = nullptr;  // the one the cases below look at
-    const auto showsTheModel = layout::ForEachKind{
-        [&](ledger::BoxId id) {
-            const auto* box = static_cast<const TextBox*>(control);
-            const ledger::EntryBox& model = sheet.Box(id);
-            const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
-            const std::size_t caret = CharIndex(box->text(), start);
-            check(box, "text", box->text().toStdString(), model.text);
-            check(box, "caret", caret, model.selStart);
-            check(box, "selection", CharIndex(box->text(), start + box->selectionLength()) - caret, model.selLength);
-            check(box, "background", box->palette().color(QPalette::Base).name().toStdString(),
-                  ToColor(sheet.Colour(id)).name().toStdString());
-        },
-        [&](layout::FuelMark mark) {
-            check(control, "tick", static_cast<const QCheckBox*>(control)->isChecked() ? 1 : 0,
-                  sheet.FuelMark(mark.row));
-        },
-        [&](ledger::ResultField field) {
-            check(control, "text", static_cast<const TextBox*>(control)->text().toStdString(), sheet.Result(field));
-        },
-        [&](layout::Key key) {
-            check(control, "enabled", control->isEnabled(),
-                  key.index == layout::kBackspaceKey ? keypad.BackspaceEnabled() : keypad.KeyEnabled(key.index));
-        },
-        [](layout::Operation) {},
-        [](std::monostate) {}};  // a button shows nothing the sheet holds
+    const auto showsTheModel = [&](const QWidget* control) {  // by what `control` binds
+        return layout::ForEachKind{
+            [&, control](ledger::BoxId id) {
+                const auto* box = static_cast<const TextBox*>(control);
+                const ledger::EntryBox& model = sheet.Box(id);
+                const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+                const std::size_t caret = CharIndex(box->text(), start);
+                check(box, "text", box->text().toStdString(), model.text);
+                check(box, "caret", caret, model.selStart);
+                check(box, "selection", CharIndex(box->text(), start + box->selectionLength()) - caret,
+                      model.selLength);
+                check(box, "background", box->palette().color(QPalette::Base).name().toStdString(),
+                      ToColor(sheet.Colour(id)).name().toStdString());
+            },
+            [&, control](layout::FuelMark mark) {
+                check(control, "tick", static_cast<const QCheckBox*>(control)->isChecked() ? 1 : 0,
+                      sheet.FuelMark(mark.row));
+            },
+            [&, control](ledger::ResultField field) {
+                check(control, "text", static_cast<const TextBox*>(control)->text().toStdString(), sheet.Result(field));
+            },
+            [&, control](layout::Key key) {
+                check(control, "enabled", control->isEnabled(),
+                      key.index == layout::kBackspaceKey ? keypad.BackspaceEnabled() : keypad.KeyEnabled(key.index));
+            },
+            [](layout::Operation) {},
+            [](std::monostate) {}};  // a button shows nothing the sheet holds
+    };
     for (const layout::Binding& binding : layout::TabOrder()) {
-        control = window.Widget(binding);
+        const QWidget* control = window.Widget(binding);
         const QRect at(control->mapTo(&window, QPoint()), control->size());  // where the Windows check clicks too
         check(control, "place as laid out", at == PixelRect(layout::InWindow(binding)), true);
-        std::visit(showsTheModel, binding);
+        std::visit(showsTheModel(control), binding);
     }
     check(window.Label9(), "text", window.Label9()->text().toStdString(), sheet.PreviousTotals());
     return first;
