@@ -19,7 +19,7 @@ endif
 export SOURCE_DATE_EPOCH
 
 .PHONY: all deps plain release test test-format test-licence test-plain test-sanitize test-qt5 test-package test-fuzz fuzz package screenshot run \
-        bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible
+        bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible web
 
 all: test
 
@@ -161,6 +161,16 @@ windows: windows-build
 # each with a line that says so.
 test-windows: windows
 	packaging/windows/test-windows $(WINDOWS) docs/screenshot.png
+
+# The program in the browser: built with Qt for WebAssembly, which
+# tools/build-web-qt builds once from Debian's sources into the user's
+# cache, as a static site in $(WEB)/dist/. Its logic tests run under Node.
+WEB := $(BUILD)-web
+web: deps
+	qt=$$(tools/build-web-qt $(JOBS)) && . tools/emscripten.sh && \
+	  cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	    "-DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node;--no-experimental-fetch" $(CMAKE_ARGS) && \
+	  cmake --build $(WEB) -j $(JOBS)
 
 # Every artefact of a release in one folder, with their checksums: the .deb,
 # the two portable zips, the installer and (from a git checkout) the source
