@@ -34,8 +34,7 @@ std::string Boxes(const std::function<bool(BoxId)>& holds)
     return boxes.empty() ? boxes : boxes.substr(1);
 }
 
-// A calculation that adds: the result fields and previous-totals line after it, the boxes it paints green; it says
-// the totals, and changes no text.
+// A calculation that adds: the result fields and line after it, the boxes it paints green; it says so, changes no text.
 struct Sum {
     const char *name, *script, *results, *line, *green;
 };
@@ -92,8 +91,7 @@ TEST(Calculate, Sums)
     }
 }
 
-// A calculation that adds nothing: bad input marks the boxes listed pink and sets them to "0", out of range
-// changes nothing; no other box is written. The result fields and previous-totals line after it.
+// One that adds nothing: the fields and line after it; bad input sets the boxes listed pink and "0", and no other.
 struct Refusal {
     const char *name, *script, *results, *line, *pink;
     const Message& message;
@@ -151,7 +149,7 @@ TEST(Calculate, Resets)
 {
     const char* const faces[] = {"1", "20", "150", "2",  "25", "180", "5",  "30", "200", "7",  "35",  "275",
                                  "8", "40", "0",   "10", "45", "0",   "15", "50", "0",   "18", "100", "0"};
-    const std::string line = "相加上次数据，总金额60元；共3张；总路费60元；";
+    const std::string counts = "000000000000001001001001", line = "相加上次数据，总金额60元；共3张；总路费60元；";
     for (const auto& [reset, results, said] :
          {std::tuple(&FirstStepReset, "60|3|60|0", "系统提示：成功，已把第一步里所有数据重置！"),
           std::tuple(&FullReset, "0|0|0|0", "系统提示：成功，已把所有数据及程序变量重置！")}) {
@@ -160,9 +158,8 @@ TEST(Calculate, Resets)
         EXPECT_EQ(reset(sheet), (Message{"重置第一步数据", said}));
         EXPECT_EQ(std::pair(Results(sheet), sheet.PreviousTotals()), std::pair(std::string(results), line));
         for (int row = 0; row < kRowCount; ++row) {
-            const bool free = row == 14 || row == 17 || row == 20 || row == 23;
             EXPECT_EQ(std::tuple(sheet.Text(Face(row)), sheet.Text(Count(row)), sheet.FuelMark(row)),
-                      std::tuple(std::string(faces[row]), std::string(free ? "1" : "0"), row == 5 || row == 7 ? 1 : 0));
+                      std::tuple(std::string(faces[row]), counts.substr(row, 1), row == 5 || row == 7 ? 1 : 0));
         }
     }
     ReceiptSheet carried;  // the random user tells sheets apart by their previous-totals line too
