@@ -10,14 +10,14 @@
 #include "window/identity.h"
 #include "window/look.h"
 #include "window/main_window.h"
-#include "window/qt_versions.h"
+#include "window/showing.h"
 
 int main(int argc, char* argv[])
 {
     window::DescribeApplication();
     if (const std::optional<int> exitCode = app::HandleCommandLine(argc, argv)) return *exitCode;
 
-    window::ScaleWithTheScreen();
+    window::ScaleForTheScreen();
     std::unique_ptr<QApplication> application;
     {
         const app::DisplayGuard guard;
@@ -25,6 +25,6 @@ int main(int argc, char* argv[])
     }
     window::InstallLook();
     window::MainWindow mainWindow;
-    mainWindow.show();
+    window::ShowMainWindow(mainWindow);
     return QApplication::exec();
 }
