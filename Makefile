@@ -19,7 +19,7 @@ endif
 export SOURCE_DATE_EPOCH
 
 .PHONY: all deps plain release test test-format test-licence test-plain test-sanitize test-qt5 test-package test-fuzz fuzz package screenshot run \
-        bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible web
+        bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible web test-web
 
 all: test
 
@@ -171,6 +171,15 @@ web: deps
 	  cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
 	    "-DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node;--no-experimental-fetch" $(CMAKE_ARGS) && \
 	  cmake --build $(WEB) -j $(JOBS)
+
+# The page in Debian's headless Chromium (test-web.mjs says what it checks,
+# with puppeteer-core from npm, installed into tests/web/ as its lock file
+# says), then the logic tests as WebAssembly under Node.
+test-web: web
+	g++ -std=c++20 -I. -I$(WEB) tools/places.cpp -o $(WEB)/places && $(WEB)/places >$(WEB)/places.txt
+	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	node tests/web/test-web.mjs $(WEB)/dist $(WEB)/places.txt docs/screenshot.png
+	cd $(WEB) && ctest --output-on-failure -j $(JOBS) --timeout 1200
 
 # Every artefact of a release in one folder, with their checksums: the .deb,
 # the two portable zips, the installer and (from a git checkout) the source

@@ -1,0 +1,186 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page as a user meets it, in Debian's headless Chromium, served from 127.0.0.1: the window like the Linux one,
+// the typical pass, a failure, both resets and the keypad by real clicks at the controls' places (from the layout,
+// as the Windows check takes them), a phone in portrait and landscape by taps, and a start without a network. Waits
+// for what it looks for, never a fixed time; ImageMagick compares and reads pixels.
+// Usage: node test-web.mjs SITE PLACES LINUX_SHOT   (PLACES: what tools/places.cpp prints)
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { createServer } from "node:http";
+import os from "node:os";
+import path from "node:path";
+import puppeteer from "puppeteer-core";
+
+const [site, placesFile, linuxShot] = process.argv.slice(2).map((file) => path.resolve(file));
+const patience = 180_000;  // ms; only a failure waits it out
+const [windowWidth, windowHeight] = [794, 534];
+const places = Object.fromEntries(readFileSync(placesFile, "utf8").trim().split("\n").map((line) => {
+  const [, name, numbers] = line.match(/^(\w+)="(.*)"$/);
+  return [name, numbers.split(" ").map(Number)];
+}));
+const scratch = mkdtempSync(path.join(os.tmpdir(), "test-web-"));
+const green = "srgb(192,255,192)", pink = "srgb(255,128,128)", white = "srgb(255,255,255)", grey = "srgb(224,224,224)";
+
+let browser, server;
+async function finish(status) {
+  await browser?.close();
+  server?.close();
+  rmSync(scratch, { recursive: true, force: true });
+  process.exit(status);
+}
+async function fail(what, shot) {
+  if (shot) execFileSync("cp", [shot, path.join(os.tmpdir(), "page-as-drawn.png")]);
+  console.error(`FAIL: ${what}${shot ? ` (the page kept in ${os.tmpdir()}/page-as-drawn.png)` : ""}`);
+  await finish(1);
+}
+const pass = (what) => console.log(`ok   ${what}`);
+
+// The site, from its folder only; `online` false answers nothing, as a cut network would.
+let online = true;
+const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".png": "image/png",
+                ".webmanifest": "application/manifest+json" };
+server = createServer((request, response) => {
+  const file = path.join(site, path.normalize(new URL(request.url, "http://host").pathname.replace(/\/$/, "/index.html")));
+  if (!online) return request.socket.destroy();
+  try {
+    const body = readFileSync(file);
+    response.writeHead(200, { "Content-Type": types[path.extname(file)] ?? "application/octet-stream" }).end(body);
+  } catch {
+    response.writeHead(404).end();
+  }
+});
+await new Promise((listening) => server.listen(0, "127.0.0.1", listening));
+const url = `http://127.0.0.1:${server.address().port}/`;
+
+browser = await puppeteer.launch({
+  executablePath: "/usr/bin/chromium", headless: true, userDataDir: path.join(scratch, "profile"),
+  args: [...(process.getuid() === 0 ? ["--no-sandbox"] : []), "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync", "--no-first-run"],
+});
+
+async function within(check) {  // runs `check` until it gives something, for at most the patience
+  for (const end = Date.now() + patience; Date.now() < end; await new Promise((again) => setTimeout(again, 100))) {
+    const result = await check();
+    if (result) return result;
+  }
+  return undefined;
+}
+let shots = 0;
+async function shoot(page) {
+  const file = path.join(scratch, `shot-${++shots}.png`);
+  await page.screenshot({ path: file });
+  return file;
+}
+const magick = (...args) => execFileSync(args[0], args.slice(1), { encoding: "utf8" }).trim();
+const differ = (a, b, fuzz) => Number(execFileSync("sh", ["-c", `compare -fuzz ${fuzz} -metric AE "$0" "$1" null: 2>&1 || true`, a, b], { encoding: "utf8" }));
+const pixel = (shot, [x, y]) => magick("convert", shot, "-format", `%[pixel:p{${Math.round(x)},${Math.round(y)}}]`, "info:");
+// Drawn, and done drawing: two shots in a row the same, not all of one colour.
+async function settled(page) {
+  let last;
+  return within(async () => {
+    const shot = await shoot(page);
+    const done = last && magick("identify", "-format", "%k", shot) !== "1" && differ(last, shot, "0%") === 0;
+    last = shot;
+    return done && shot;
+  });
+}
+
+// The window sits in the middle of the page, scaled as a whole to its width or height, whichever is the smaller.
+function placed(viewport) {
+  const scale = Math.min(viewport.width / windowWidth, viewport.height / windowHeight);
+  const left = (viewport.width - windowWidth * scale) / 2, top = (viewport.height - windowHeight * scale) / 2;
+  // A point of the window on the page: `dx` from a control's left (from its right when negative), else its middle.
+  return (control, dx) => {
+    const [x, y, width, height] = places[control];
+    const across = dx === undefined ? width / 2 : dx < 0 ? width + dx : dx;
+    return [left + (x + across) * scale, top + (y + height / 2) * scale];
+  };
+}
+
+async function open(viewport) {
+  const page = await browser.newPage();
+  await page.setViewport(viewport);
+  await page.goto(url);
+  if ((await page.title()) !== "过路费及加油发票计算器") await fail(`the page's title is ${await page.title()}`);
+  await page.waitForFunction(() => document.getElementById("loading").hidden, { timeout: patience });
+  const shot = await settled(page);
+  if (!shot) await fail("the window was not drawn");
+  return { page, at: placed(viewport), shot };
+}
+async function press(target, control, dx) {  // a click, or a tap on a touch screen
+  const [x, y] = target.at(control, dx);
+  await (target.touch ? target.page.touchscreen.tap(x, y) : target.page.mouse.click(x, y));
+}
+async function colours(target, expected) {  // control: colour (or [control, dx]: colour), until all show
+  const shot = await within(async () => {
+    const shot = await shoot(target.page);
+    return Object.entries(expected).every(([control, colour]) => pixel(shot, target.at(...control.split(","))) === colour) && shot;
+  });
+  if (!shot) {
+    const last = await shoot(target.page);
+    const wrong = Object.entries(expected).find(([control, colour]) => pixel(last, target.at(...control.split(","))) !== colour);
+    await fail(`${wrong[0]} shows ${pixel(last, target.at(...wrong[0].split(",")))}, not ${wrong[1]}`, last);
+  }
+}
+// Presses a button that answers with a message box: the box shows over the window, and Enter closes it.
+async function answered(target, button, what) {
+  const before = await settled(target.page);
+  await press(target, button);
+  const box = await within(async () => { const shot = await shoot(target.page); return differ(before, shot, "10%") > 2000 && shot; });
+  if (!box) await fail(`no message box after ${what}`, await shoot(target.page));
+  await settled(target.page);
+  await target.page.keyboard.press("Enter");
+}
+// The README's typical pass: 3 × 20 yuan, then 56.5 yuan of fuel in row 23 by the keypad; rows 1 and 23 turn green.
+async function typicalPass(target) {
+  await press(target, "Text1_1_");
+  await press(target, "Command3_3_");
+  await press(target, "InputMoney1_23_", 4);  // before its "0"
+  for (const key of ["Command3_5_", "Command3_6_", "Command3_10_", "Command3_5_"]) await press(target, key);
+  await answered(target, "RunCommand", "计 算");
+  await colours(target, { "Text1_1_,-4": green, "InputMoney1_23_,-4": green, "Road1,-4": green });
+}
+
+// The desktop: the window as on Linux at the size it was made for, then the typical pass, a failure, the resets.
+const desktop = await open({ width: windowWidth, height: windowHeight });
+const linuxDiffers = differ(linuxShot, desktop.shot, "40%");
+if (linuxDiffers >= 4000) await fail(`the window differs from the Linux one in ${linuxDiffers} pixels`, desktop.shot);
+pass(`794 x 534, like the Linux window (${linuxDiffers} pixels differ beyond glyph edges)`);
+await typicalPass(desktop);
+pass("the typical pass by clicks: the result box and its OK, rows 1 and 23 green");
+await press(desktop, "Text1_2_");  // a letter typed: pink, and "0"
+await desktop.page.keyboard.type("x");
+await answered(desktop, "RunCommand", "a bad box");
+await colours(desktop, { "Text1_2_,-4": pink, "Text1_1_,-4": green });
+await answered(desktop, "Command4", "重置");
+await colours(desktop, { "Text1_2_,-4": white, "Text1_1_,-4": white, "InputMoney1_5_,-4": grey, "Road1,-4": green });
+await press(desktop, "Text1_4_");  // backspace takes the "0" the click left, then 2 and 5 make 25
+for (const key of ["Command2", "Command3_2_", "Command3_5_"]) await press(desktop, key);
+await answered(desktop, "RunCommand", "the keypad's 25");
+await colours(desktop, { "Text1_4_,-4": green, "Output1,-4": green });
+await answered(desktop, "SetBackCommand", "全部重置");
+await colours(desktop, { "Text1_4_,-4": white, "InputMoney1_5_,-4": grey });
+pass("a failure marked pink, both resets, the keypad with backspace");
+
+// A phone, 390 × 844 at 3 device pixels a CSS pixel, by touch: all of the window shows, in portrait and landscape.
+for (const [width, height, orientation] of [[390, 844, "portrait"], [844, 390, "landscape"]]) {
+  const phone = await open({ width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  phone.touch = true;
+  // Its top left, right and bottom edges, on a surround of another colour.
+  await colours(phone, { "InputMoney1_0_,-4": white, "Label9,-4": white, "ReadMeText,-4": white, "InputMoney1_5_,-4": grey });
+  await typicalPass(phone);
+  pass(`a phone in ${orientation}: the whole window on the page, the typical pass by taps`);
+  await phone.page.close();
+}
+
+// Without a network: the page opened once keeps its files, and starts and calculates again from them.
+await desktop.page.evaluate(() => navigator.serviceWorker.ready);
+online = false;
+await desktop.page.reload();
+await desktop.page.waitForFunction(() => document.getElementById("loading").hidden, { timeout: patience });
+if (!(await settled(desktop.page))) await fail("no window without a network");
+await typicalPass(desktop);
+pass("without a network: the page starts again and calculates");
+await finish(0);
