@@ -19,7 +19,7 @@ endif
 export SOURCE_DATE_EPOCH
 
 .PHONY: all deps plain release test test-format test-licence test-plain test-sanitize test-qt5 test-package test-fuzz fuzz package screenshot run \
-        bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible web test-web
+        bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible web-deps web test-web
 
 all: test
 
@@ -166,28 +166,37 @@ test-windows: windows
 # tools/build-web-qt builds once from Debian's sources into the user's
 # cache, as a static site in $(WEB)/dist/. Its logic tests run under Node.
 WEB := $(BUILD)-web
-web: deps
+web-deps:
+	@tools/install-packages web
+
+web: deps web-deps
 	qt=$$(tools/build-web-qt $(JOBS)) && . tools/emscripten.sh && \
 	  cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$$EMSCRIPTEN_TOOLCHAIN \
 	    "-DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node;--no-experimental-fetch" $(CMAKE_ARGS) && \
 	  cmake --build $(WEB) -j $(JOBS)
 
 # The page in Debian's headless Chromium (test-web.mjs says what it checks,
 # with puppeteer-core from npm, installed into tests/web/ as its lock file
-# says), then the logic tests as WebAssembly under Node.
+# says), then the logic tests as WebAssembly under Node; the site zipped
+# twice, a second apart: the same bytes.
 test-web: web
 	g++ -std=c++20 -I. -I$(WEB) tools/places.cpp -o $(WEB)/places && $(WEB)/places >$(WEB)/places.txt
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	node tests/web/test-web.mjs $(WEB)/dist $(WEB)/places.txt docs/screenshot.png
 	cd $(WEB) && ctest --output-on-failure -j $(JOBS) --timeout 1200
+	packaging/web/zip-site $(WEB)/dist $(WEB)/first/site.zip
+	sleep 1 && packaging/web/zip-site $(WEB)/dist $(WEB)/site.zip
+	tools/same-bytes $(WEB)/first/site.zip $(WEB)/site.zip
 
 # Every artefact of a release in one folder, with their checksums: the .deb,
-# the two portable zips, the installer and (from a git checkout) the source
+# the two portable zips, the installer, the site and (from a git checkout) the source
 # tarball. Built from a fresh clone or from that tarball, the same bytes.
 DIST := $(BUILD)-dist
-dist: package windows
+dist: package windows web
 	rm -rf $(DIST) && mkdir -p $(DIST)
 	cp $(RELEASE)/$(PROGRAM)_*.deb $(WINDOWS)/dist/*.zip $(WINDOWS)/dist/*.exe $(DIST)/
+	. $(RELEASE)/identity.sh && packaging/web/zip-site $(WEB)/dist $(DIST)/$$PROGRAM_NAME-$$VERSION-web.zip
 	. $(RELEASE)/identity.sh && if git rev-parse --git-dir >/dev/null 2>&1; then \
 	  git archive --format=tar --prefix=$$PROGRAM_NAME-$$VERSION/ HEAD | gzip -9n >$(DIST)/$$PROGRAM_NAME-$$VERSION.tar.gz; fi
 	cd $(DIST) && sha256sum $$(ls | LC_ALL=C sort) >SHA256SUMS

@@ -4,6 +4,7 @@
 #include "ledger/float_text.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,7 +16,8 @@ std::optional<double> NearestDouble(const std::string& decimal)
 {
     errno = 0;
     const double value = std::strtod(decimal.c_str(), nullptr);
-    if (errno == ERANGE) return std::nullopt;
+    // ERANGE also marks a number that only just fits, below the normal doubles: that one is read.
+    if (errno == ERANGE && (value == 0 || std::isinf(value))) return std::nullopt;
     return value;
 }
 

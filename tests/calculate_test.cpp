@@ -143,8 +143,9 @@ TEST(Calculate, Refusals)
     }
 }
 
-// Both resets put the rows back as they start (the free rows 14, 17, 20, 23 "0" with a count of "1"), marks kept; the
-// first-step reset keeps the result fields and the previous-totals line, the full reset sets the fields to "0".
+// Both resets put the rows back as they start (the free rows 14, 17, 20, 23 "0" with a count of "1", the common
+// face values grey, every other box white), marks kept; the first-step reset keeps the result fields and the
+// previous-totals line, the full reset sets the fields to "0".
 TEST(Calculate, Resets)
 {
     const char* const faces[] = {"1", "20", "150", "2",  "25", "180", "5",  "30", "200", "7",  "35",  "275",
@@ -161,6 +162,10 @@ TEST(Calculate, Resets)
             EXPECT_EQ(std::tuple(sheet.Text(Face(row)), sheet.Text(Count(row)), sheet.FuelMark(row)),
                       std::tuple(std::string(faces[row]), counts.substr(row, 1), row == 5 || row == 7 ? 1 : 0));
         }
+        const auto grey = [&sheet](BoxId box) { return sheet.Colour(box) == BackColour::CommonGrey; };
+        const auto white = [&sheet](BoxId box) { return sheet.Colour(box) == BackColour::White; };
+        EXPECT_EQ(std::pair(Boxes(grey), Boxes([&](BoxId box) { return !grey(box) && !white(box); })),
+                  std::pair(std::string("f5 f6 f9 f11 f15"), std::string()));  // no green, no pink
     }
     ReceiptSheet carried;  // the random user tells sheets apart by their previous-totals line too
     carried.SetPreviousTotals("x");

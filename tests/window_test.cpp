@@ -167,6 +167,8 @@ TEST_F(WindowTest, TheMouseEditsAsInAnyTextBox)
     Click("Command2");  // leaves the caret after the emoji left: a key typed then follows it
     QTest::keyClick(Window().InputMoney1(3), Qt::Key_5);
     EXPECT_EQ(Window().Sheet().Box(Face(3)), (ledger::EntryBox{"2😀5", 3, 0}));
+    Window().InputMoney1(3)->insert(QString(40000, '7'));  // a paste of any length, as typed into the model
+    EXPECT_EQ(Window().Sheet().Box(Face(3)).selStart, 40003u);
 }
 
 // Controls of each part where the form puts them, in twips (15 a pixel); row 14's "面值：" as screen readers find it.

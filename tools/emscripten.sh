@@ -17,3 +17,5 @@ if [ ! -e "$EMSDK/emscripten/em++" ]; then
   echo "EMSCRIPTEN_ROOT = 'emscripten'" >"$EMSDK/.emscripten"
   ln -sf /usr/bin/emcc /usr/bin/em++ "$EMSDK/emscripten/"
 fi
+# Debian's toolchain file, which finds emscripten from where it lies.
+export EMSCRIPTEN_TOOLCHAIN=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake

@@ -87,9 +87,12 @@ async function settled(page) {
   });
 }
 
-// The window sits in the middle of the page, scaled as a whole to its width or height, whichever is the smaller.
+// The window sits in the middle of the page, scaled as a whole to its width or height, whichever is the smaller; on
+// a touch screen, which turns, to the smaller of the two either way up.
 function placed(viewport) {
-  const scale = Math.min(viewport.width / windowWidth, viewport.height / windowHeight);
+  const [across, down] = viewport.hasTouch ? Array(2).fill(Math.min(viewport.width, viewport.height))
+                                            : [viewport.width, viewport.height];
+  const scale = Math.min(across / windowWidth, down / windowHeight);
   const left = (viewport.width - windowWidth * scale) / 2, top = (viewport.height - windowHeight * scale) / 2;
   // A point of the window on the page: `dx` from a control's left (from its right when negative), else its middle.
   return (control, dx) => {
@@ -107,31 +110,35 @@ async function open(viewport) {
   await page.waitForFunction(() => document.getElementById("loading").hidden, { timeout: patience });
   const shot = await settled(page);
   if (!shot) await fail("the window was not drawn");
-  return { page, at: placed(viewport), shot };
+  return { page, at: placed(viewport), dpr: viewport.deviceScaleFactor ?? 1, shot };
 }
 async function press(target, control, dx) {  // a click, or a tap on a touch screen
   const [x, y] = target.at(control, dx);
   await (target.touch ? target.page.touchscreen.tap(x, y) : target.page.mouse.click(x, y));
 }
-async function colours(target, expected) {  // control: colour (or [control, dx]: colour), until all show
-  const shot = await within(async () => {
-    const shot = await shoot(target.page);
-    return Object.entries(expected).every(([control, colour]) => pixel(shot, target.at(...control.split(","))) === colour) && shot;
-  });
-  if (!shot) {
-    const last = await shoot(target.page);
-    const wrong = Object.entries(expected).find(([control, colour]) => pixel(last, target.at(...control.split(","))) !== colour);
-    await fail(`${wrong[0]} shows ${pixel(last, target.at(...wrong[0].split(",")))}, not ${wrong[1]}`, last);
-  }
+// Waits until each control shows its colour: {"Text1_1_,-4": green} looks 4 pixels in from its right edge.
+async function colours(target, expected) {
+  const spot = (key) => {  // in the shot's device pixels
+    const [control, dx] = key.split(",");
+    return target.at(control, dx && Number(dx)).map((css) => css * target.dpr);
+  };
+  const wrong = (shot) => Object.entries(expected).find(([key, colour]) => pixel(shot, spot(key)) !== colour);
+  if (await within(async () => { const shot = await shoot(target.page); return !wrong(shot) && shot; })) return;
+  const shot = await shoot(target.page), [key, colour] = wrong(shot) ?? ["", ""];
+  await fail(`${key} shows ${pixel(shot, spot(key))}, not ${colour}`, shot);
 }
-// Presses a button that answers with a message box: the box shows over the window, and Enter closes it.
+// Presses a button that answers with a message box: the box shows over the window, and Enter closes it; the sheet
+// shows what the button did while the box is still open.
 async function answered(target, button, what) {
   const before = await settled(target.page);
   await press(target, button);
   const box = await within(async () => { const shot = await shoot(target.page); return differ(before, shot, "10%") > 2000 && shot; });
   if (!box) await fail(`no message box after ${what}`, await shoot(target.page));
-  await settled(target.page);
+  const shown = await settled(target.page);
   await target.page.keyboard.press("Enter");
+  if (!(await within(async () => differ(shown, await shoot(target.page), "10%") > 2000))) {
+    await fail(`the message box after ${what} stays after Enter`, await shoot(target.page));
+  }
 }
 // The README's typical pass: 3 × 20 yuan, then 56.5 yuan of fuel in row 23 by the keypad; rows 1 and 23 turn green.
 async function typicalPass(target) {
