@@ -181,7 +181,7 @@ web: deps web-deps
 # says), then the logic tests as WebAssembly under Node; the site zipped
 # twice, a second apart: the same bytes.
 test-web: web
-	g++ -std=c++20 -I. -I$(WEB) tools/places.cpp -o $(WEB)/places && $(WEB)/places >$(WEB)/places.txt
+	tools/control-places $(WEB) >$(WEB)/places.txt
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	node tests/web/test-web.mjs $(WEB)/dist $(WEB)/places.txt docs/screenshot.png
 	cd $(WEB) && ctest --output-on-failure -j $(JOBS) --timeout 1200

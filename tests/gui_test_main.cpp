@@ -9,14 +9,14 @@
 #include <gtest/gtest.h>
 
 #include "window/look.h"
-#include "window/qt_versions.h"
+#include "window/showing.h"
 
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && QSysInfo::kernelType() != QLatin1String("winnt")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    window::ScaleWithTheScreen();
+    window::ScaleForTheScreen();  // as the program does
     QApplication app(argc, argv);
     app.setProperty("desktopPalette", QApplication::palette());  // before the program's own scheme
     window::InstallLook();

@@ -4,8 +4,8 @@
 // Prints where the window's controls are, from the window's own layout tables, for the checks of the Windows
 // program and of the page (check-dist, test-web) to click and look at: one line a control, NAME="LEFT TOP WIDTH
 // HEIGHT" in pixels from the top left of the window's client area, with a name's brackets as underscores ("Text1_1_",
-// "Command3_10_"), which the shell reads as assignments. Built with the machine's compiler when a check runs; the
-// tables need the standard library only.
+// "Command3_10_"), which the shell reads as assignments. Built by tools/control-places when a check runs; the tables
+// need the standard library only.
 #include <cstdio>
 #include <string>
 #include <string_view>
