@@ -19,7 +19,7 @@ endif
 export SOURCE_DATE_EPOCH
 
 .PHONY: all deps plain release test test-format test-licence test-plain test-sanitize test-qt5 test-package test-fuzz fuzz package screenshot run \
-        bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible web-deps web test-web
+        bench pictures clean windows-deps windows-build windows test-windows screenshot-windows dist check-reproducible web-deps web test-web screenshot-web bench-web web-node-modules
 
 all: test
 
@@ -176,18 +176,32 @@ web: deps web-deps
 	    "-DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node;--no-experimental-fetch" $(CMAKE_ARGS) && \
 	  cmake --build $(WEB) -j $(JOBS)
 
-# The page in Debian's headless Chromium (test-web.mjs says what it checks,
-# with puppeteer-core from npm, installed into tests/web/ as its lock file
-# says), then the logic tests as WebAssembly under Node; the site zipped
+# The page in Debian's headless Chromium (test-web.mjs says what it checks),
+# then the logic tests as WebAssembly under Node; the site zipped
 # twice, a second apart: the same bytes.
-test-web: web
-	tools/control-places $(WEB) >$(WEB)/places.txt
-	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
-	node tests/web/test-web.mjs $(WEB)/dist $(WEB)/places.txt docs/screenshot.png
+page-test = tools/control-places $(WEB) >$(WEB)/places.txt && \
+  node tests/web/test-web.mjs $(WEB)/dist $(WEB)/places.txt docs/screenshot.png
+test-web: web web-node-modules
+	$(page-test)
 	cd $(WEB) && ctest --output-on-failure -j $(JOBS) --timeout 1200
 	packaging/web/zip-site $(WEB)/dist $(WEB)/first/site.zip
 	sleep 1 && packaging/web/zip-site $(WEB)/dist $(WEB)/site.zip
 	tools/same-bytes $(WEB)/first/site.zip $(WEB)/site.zip
+
+# PNGs of the page on a desktop and on a phone, for the README.
+screenshot-web: web web-node-modules
+	export UPDATE_PICTURES=1 && $(page-test)
+
+# The page's download and first frame against a bare window's and the
+# texts-only window's (printed, never asserted).
+bench-web: web web-node-modules
+	. tools/emscripten.sh && cmake --build $(WEB) -j $(JOBS) --target minimal_window texts_only_window
+	node bench/web-start.mjs $(WEB)/dist $(WEB)/bench/minimal_window.js $(WEB)/bench/texts_only_window.js
+
+# puppeteer-core from npm, into tests/web/ as its lock file says; npm's
+# download cache beside our Qts.
+web-node-modules:
+	cd tests/web && npm ci --no-audit --no-fund --loglevel=error --cache "$${XDG_CACHE_HOME:-$$HOME/.cache}/receipt-calculator/npm"
 
 # Every artefact of a release in one folder, with their checksums: the .deb,
 # the two portable zips, the installer, the site and (from a git checkout) the source

@@ -248,10 +248,12 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
         box->buttons().value(0)->click();
     });
     poll.start(20);
-    QTimer::singleShot(kPatience,
-                       [] { QApplication::activeModalWidget() && QApplication::activeModalWidget()->close(); });
     for (const ledger::Message& message : messages) {
-        ShowMessageBox(&Window(), message);
+        ShowMessageBox(&Window(), message);  // shown, and modal to the whole program, when it returns
+        const QWidget* box = QApplication::activeModalWidget();
+        EXPECT_TRUE(box != nullptr && box->windowModality() == Qt::ApplicationModal);
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, kPatience));
+        if (QApplication::activeModalWidget() != nullptr) QApplication::activeModalWidget()->close();
         expected << ToQString(message.title) << ToQString(message.text) << QStringList{"00", "确定", song9, "1", "1"};
     }
     EXPECT_EQ(seen, expected);

@@ -12,11 +12,15 @@ namespace window {
 
 void ShowMessageBox(QWidget* parent, const ledger::Message& message)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(message.title), QString::fromStdString(message.text),
-                    QMessageBox::NoButton, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.addButton(ToQString(layout::kOkButton), QMessageBox::AcceptRole);
-    box.exec();
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(message.title),
+                                QString::fromStdString(message.text), QMessageBox::NoButton, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->addButton(ToQString(layout::kOkButton), QMessageBox::AcceptRole);
+    // Modal like exec(), but without an event loop of its own: in the browser a nested loop needs the whole
+    // program built with Asyncify (a fifth more to download) and loses input while it unwinds.
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
 }
 
 }  // namespace window

@@ -11,11 +11,12 @@ class QWidget;
 
 namespace window {
 
-// Shows an operation's message over `parent` and returns when the user has
-// answered it. Tests inject their own.
+// Shows an operation's message over `parent`; the user's answer is not
+// needed. Tests inject their own.
 using MessagePresenter = std::function<void(QWidget* parent, const ledger::Message& message)>;
 
-// A modal box with the message's title and text, no icon, one "确定" button.
+// A modal box with the message's title and text, no icon, one "确定" button;
+// returns at once, and the box goes when answered.
 void ShowMessageBox(QWidget* parent, const ledger::Message& message);
 
 }  // namespace window

@@ -4,16 +4,16 @@
 // The page as a user meets it, in Debian's headless Chromium, served from 127.0.0.1: the window like the Linux one,
 // the typical pass, a failure, both resets and the keypad by real clicks at the controls' places (from the layout,
 // as the Windows check takes them), a phone in portrait and landscape by taps, and a start without a network. Waits
-// for what it looks for, never a fixed time; ImageMagick compares and reads pixels.
+// for what it looks for, never a fixed time; ImageMagick compares and reads pixels. With UPDATE_PICTURES set, the
+// page after the typical pass on a desktop and on a phone goes beside LINUX_SHOT, for the README.
 // Usage: node test-web.mjs SITE PLACES LINUX_SHOT   (PLACES: what tools/places.cpp prints)
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync } from "node:fs";
-import { createServer } from "node:http";
 import os from "node:os";
 import path from "node:path";
-import puppeteer from "puppeteer-core";
+import { launch, serve } from "./browser-and-server.mjs";
 
-const [site, placesFile, linuxShot] = process.argv.slice(2).map((file) => path.resolve(file));
+const [siteFolder, placesFile, linuxShot] = process.argv.slice(2).map((file) => path.resolve(file));
 const patience = 180_000;  // ms; only a failure waits it out
 const [windowWidth, windowHeight] = [794, 534];
 const places = Object.fromEntries(readFileSync(placesFile, "utf8").trim().split("\n").map((line) => {
@@ -23,10 +23,10 @@ const places = Object.fromEntries(readFileSync(placesFile, "utf8").trim().split(
 const scratch = mkdtempSync(path.join(os.tmpdir(), "test-web-"));
 const green = "srgb(192,255,192)", pink = "srgb(255,128,128)", white = "srgb(255,255,255)", grey = "srgb(224,224,224)";
 
-let browser, server;
+let browser, site;
 async function finish(status) {
   await browser?.close();
-  server?.close();
+  site?.close();
   rmSync(scratch, { recursive: true, force: true });
   process.exit(status);
 }
@@ -36,29 +36,15 @@ async function fail(what, shot) {
   await finish(1);
 }
 const pass = (what) => console.log(`ok   ${what}`);
+function picture(target, name) {  // in CSS pixels, as the README shows it
+  if (!process.env.UPDATE_PICTURES) return;
+  const file = path.join(path.dirname(linuxShot), name);
+  magick("convert", target.shot, "-resize", `${100 / target.dpr}%`, "-strip", file);
+  console.log(`     ${file} drawn anew`);
+}
 
-// The site, from its folder only; `online` false answers nothing, as a cut network would.
-let online = true;
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".png": "image/png",
-                ".webmanifest": "application/manifest+json" };
-server = createServer((request, response) => {
-  const file = path.join(site, path.normalize(new URL(request.url, "http://host").pathname.replace(/\/$/, "/index.html")));
-  if (!online) return request.socket.destroy();
-  try {
-    const body = readFileSync(file);
-    response.writeHead(200, { "Content-Type": types[path.extname(file)] ?? "application/octet-stream" }).end(body);
-  } catch {
-    response.writeHead(404).end();
-  }
-});
-await new Promise((listening) => server.listen(0, "127.0.0.1", listening));
-const url = `http://127.0.0.1:${server.address().port}/`;
-
-browser = await puppeteer.launch({
-  executablePath: "/usr/bin/chromium", headless: true, userDataDir: path.join(scratch, "profile"),
-  args: [...(process.getuid() === 0 ? ["--no-sandbox"] : []), "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
-         "--disable-background-networking", "--disable-component-update", "--disable-sync", "--no-first-run"],
-});
+site = await serve(siteFolder);
+browser = await launch(path.join(scratch, "profile"));
 
 async function within(check) {  // runs `check` until it gives something, for at most the patience
   for (const end = Date.now() + patience; Date.now() < end; await new Promise((again) => setTimeout(again, 100))) {
@@ -105,7 +91,7 @@ function placed(viewport) {
 async function open(viewport) {
   const page = await browser.newPage();
   await page.setViewport(viewport);
-  await page.goto(url);
+  await page.goto(site.url);
   if ((await page.title()) !== "过路费及加油发票计算器") await fail(`the page's title is ${await page.title()}`);
   await page.waitForFunction(() => document.getElementById("loading").hidden, { timeout: patience });
   const shot = await settled(page);
@@ -151,6 +137,7 @@ async function typicalPass(target) {
   for (const key of ["Command3_5_", "Command3_6_", "Command3_10_", "Command3_5_"]) await press(target, key);
   await answered(target, "RunCommand", "计 算");
   await colours(target, { "Text1_1_,-4": green, "InputMoney1_23_,-4": green, "Road1,-4": green });
+  target.shot = await settled(target.page);
 }
 
 // The desktop: the window as on Linux at the size it was made for, then the typical pass, a failure, the resets.
@@ -159,6 +146,7 @@ const linuxDiffers = differ(linuxShot, desktop.shot, "40%");
 if (linuxDiffers >= 4000) await fail(`the window differs from the Linux one in ${linuxDiffers} pixels`, desktop.shot);
 pass(`794 x 534, like the Linux window (${linuxDiffers} pixels differ beyond glyph edges)`);
 await typicalPass(desktop);
+picture(desktop, "screenshot-web.png");
 pass("the typical pass by clicks: the result box and its OK (Esc), rows 1 and 23 green");
 await press(desktop, "Text1_2_");  // a letter typed: pink, and "0"
 await desktop.page.keyboard.type("x");
@@ -181,6 +169,7 @@ for (const [width, height, orientation] of [[390, 844, "portrait"], [844, 390, "
   // Its top left, right and bottom edges, on a surround of another colour.
   await colours(phone, { "InputMoney1_0_,-4": white, "Label9,-4": white, "ReadMeText,-4": white, "InputMoney1_5_,-4": grey });
   await typicalPass(phone);
+  if (orientation === "portrait") picture(phone, "screenshot-phone.png");
   pass(`a phone in ${orientation}: the whole window on the page, the typical pass by taps`);
   await phone.page.close();
 }
@@ -194,7 +183,7 @@ if (!licence.includes("GPL-3.0-or-later")) await fail("the licence page does not
 pass("installable on a home screen, its licence on a page of its own");
 
 // Without a network: the page opened once keeps its files, and starts and calculates again from them.
-online = false;
+site.online = false;
 await desktop.page.reload();
 await desktop.page.waitForFunction(() => document.getElementById("loading").hidden, { timeout: patience });
 if (!(await settled(desktop.page))) await fail("no window without a network");

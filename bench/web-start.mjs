@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Nevrik
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's download and start, printed, never asserted: what a server sends gzipped (zlib's default level, as
+// web servers use it), and the time from navigation to the window's first frame on the screen, for the program and
+// for the yardsticks (a bare window with one Chinese label, the window's texts alone) in the same page and loader,
+// each in a fresh browser profile, taking turns. In Debian's headless Chromium, whose WebGL is drawn in software.
+// Usage: node web-start.mjs SITE BARE_JS [YARDSTICK_JS...]   (each with its .wasm beside it; BARE_JS the first)
+import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import { gzipSync } from "node:zlib";
+import { launch, serve } from "../tests/web/browser-and-server.mjs";  // and puppeteer-core, installed there
+
+const [siteFolder, ...yardsticks] = process.argv.slice(2).map((file) => path.resolve(file));
+const runs = 5;
+const scratch = mkdtempSync(path.join(os.tmpdir(), "web-start-"));
+
+// A yardstick's site: the program's page and loader around it, under the program's name, with the screen filling
+// the page (the program sizes it itself).
+const program = readdirSync(siteFolder).find((file) => file.endsWith(".wasm")).replace(/\.wasm$/, "");
+const folders = { program: siteFolder };
+for (const js of yardsticks) {
+  const folder = folders[path.basename(js, ".js")] = path.join(scratch, path.basename(js, ".js"));
+  mkdirSync(folder);
+  copyFileSync(path.join(siteFolder, "qtloader.js"), path.join(folder, "qtloader.js"));
+  copyFileSync(js, path.join(folder, `${program}.js`));
+  copyFileSync(js.replace(/\.js$/, ".wasm"), path.join(folder, `${program}.wasm`));
+  writeFileSync(path.join(folder, "index.html"), readFileSync(path.join(siteFolder, "index.html"), "utf8")
+                                                    .replace(/#screen \{[^}]*\}/, "#screen { width: 100vw; height: 100vh; }"));
+}
+
+const download = (folder) => readdirSync(folder).reduce((sum, file) => {
+  const bytes = readFileSync(path.join(folder, file));
+  return { raw: sum.raw + bytes.length, gzipped: sum.gzipped + gzipSync(bytes).length };
+}, { raw: 0, gzipped: 0 });
+const megabytes = (bytes) => `${(bytes / 1e6).toFixed(2)} MB`;
+
+// The first frame is the first thing the page's WebGL draws: Qt composes every frame of its windows that way.
+const firstFrame = () => {
+  for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+    for (const name of ["drawArrays", "drawElements"]) {
+      const draw = context.prototype[name];
+      context.prototype[name] = function (...args) {
+        window.firstFrame ??= performance.now();  // since navigation began
+        return draw.apply(this, args);
+      };
+    }
+  }
+};
+async function start(browser, url) {
+  const context = await browser.createBrowserContext();  // nothing cached, compiled code neither
+  const page = await context.newPage();
+  await page.setViewport({ width: 1024, height: 768 });
+  await page.evaluateOnNewDocument(firstFrame);
+  await page.goto(url);
+  const ms = await (await page.waitForFunction(() => window.firstFrame, { timeout: 600_000, polling: 10 })).jsonValue();
+  await context.close();
+  return ms;
+}
+
+const sites = {}, times = {};
+for (const [name, folder] of Object.entries(folders)) [sites[name], times[name]] = [await serve(folder), []];
+const browser = await launch(path.join(scratch, "profile"));
+for (let run = 0; run < runs; ++run) {
+  for (const name of Object.keys(sites)) times[name].push(await start(browser, sites[name].url));
+}
+await browser.close();
+Object.values(sites).forEach((site) => site.close());
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const bare = median(times[path.basename(yardsticks[0], ".js")]);
+for (const [name, folder] of Object.entries(folders)) {
+  const { raw, gzipped } = download(folder);
+  console.log(`${name.padEnd(18)} download ${megabytes(gzipped)} gzipped (${megabytes(raw)})   first frame ` +
+              `${median(times[name]).toFixed(0)} ms, ${(median(times[name]) / bare).toFixed(2)}x the bare window's ` +
+              `(median of ${runs}: ${times[name].map(Math.round).join(" ")})`);
+}
+rmSync(scratch, { recursive: true, force: true });
