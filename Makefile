@@ -164,14 +164,17 @@ test-windows: windows
 
 # The program in the browser: built with Qt for WebAssembly, which
 # tools/build-web-qt builds once from Debian's sources into the user's
-# cache, as a static site in $(WEB)/dist/. Its logic tests run under Node.
+# cache, as a static site in $(WEB)/dist/ (configured afresh when that Qt
+# changes, which CMake's cache would otherwise half remember). Its logic
+# tests run under Node.
 WEB := $(BUILD)-web
 web-deps:
 	@tools/install-packages web
 
 web: deps web-deps
 	qt=$$(tools/build-web-qt $(JOBS)) && . tools/emscripten.sh && \
-	  cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	  fresh=$$(grep -qsx "QT_DIR:PATH=$$qt/lib/cmake/Qt6" $(WEB)/CMakeCache.txt || echo --fresh) && \
+	  cmake $$fresh -S . -B $(WEB) -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
 	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$$EMSCRIPTEN_TOOLCHAIN \
 	    "-DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node;--no-experimental-fetch" $(CMAKE_ARGS) && \
 	  cmake --build $(WEB) -j $(JOBS)
