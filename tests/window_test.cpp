@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -250,10 +251,10 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextAndOneButton)
     poll.start(20);
     for (const ledger::Message& message : messages) {
         ShowMessageBox(&Window(), message);  // shown, and modal to the whole program, when it returns
-        const QWidget* box = QApplication::activeModalWidget();
-        EXPECT_TRUE(box != nullptr && box->windowModality() == Qt::ApplicationModal);
-        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, kPatience));
-        if (QApplication::activeModalWidget() != nullptr) QApplication::activeModalWidget()->close();
+        const QPointer<QWidget> box = QApplication::activeModalWidget();
+        EXPECT_TRUE(box && box->windowModality() == Qt::ApplicationModal);
+        EXPECT_TRUE(QTest::qWaitFor([&box] { return box.isNull(); }, kPatience));  // answered, and gone
+        if (box) box->close();
         expected << ToQString(message.title) << ToQString(message.text) << QStringList{"00", "确定", song9, "1", "1"};
     }
     EXPECT_EQ(seen, expected);
