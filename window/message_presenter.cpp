@@ -17,7 +17,7 @@ void ShowMessageBox(QWidget* parent, const ledger::Message& message)
     box->setTextFormat(Qt::PlainText);
     box->addButton(ToQString(layout::kOkButton), QMessageBox::AcceptRole);
     // Modal like exec(), but without an event loop of its own: in the browser a nested loop needs the whole
-    // program built with Asyncify (a fifth more to download) and loses input while it unwinds.
+    // program built with Asyncify, half as large again.
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->show();

@@ -80,12 +80,19 @@ function placed(viewport) {
                                             : [viewport.width, viewport.height];
   const scale = Math.min(across / windowWidth, down / windowHeight);
   const left = (viewport.width - windowWidth * scale) / 2, top = (viewport.height - windowHeight * scale) / 2;
-  // A point of the window on the page: `dx` from a control's left (from its right when negative), else its middle.
-  return (control, dx) => {
+  // A control's place on the page, and the scale from the window's pixels to the page's.
+  const area = (control) => {
     const [x, y, width, height] = places[control];
-    const across = dx === undefined ? width / 2 : dx < 0 ? width + dx : dx;
-    return [left + (x + across) * scale, top + (y + height / 2) * scale];
+    return { left: left + x * scale, top: top + y * scale, width: width * scale, height: height * scale, scale };
   };
+  // A point of the window on the page: `dx` window pixels from a control's left (from its right when negative),
+  // else its middle.
+  const at = (control, dx) => {
+    const { left, top, width, height } = area(control);
+    const across = dx === undefined ? width / 2 : (dx < 0 ? width : 0) + dx * scale;
+    return [left + across, top + height / 2];
+  };
+  return { area, at };
 }
 
 async function open(viewport) {
@@ -96,7 +103,7 @@ async function open(viewport) {
   await page.waitForFunction(() => document.getElementById("loading").hidden, { timeout: patience });
   const shot = await settled(page);
   if (!shot) await fail("the window was not drawn");
-  return { page, at: placed(viewport), dpr: viewport.deviceScaleFactor ?? 1, shot };
+  return { page, ...placed(viewport), dpr: viewport.deviceScaleFactor ?? 1, shot };
 }
 async function press(target, control, dx) {  // a click, or a tap on a touch screen
   const [x, y] = target.at(control, dx);
@@ -132,11 +139,9 @@ async function answered(target, button, what) {
 // Types into a box once it has the keyboard, which its blinking caret shows: the window takes the keyboard back
 // from a closed message box only as the click is handled, and a key sent before that is lost.
 async function typeWhenFocused(target, control, text) {
-  const [, , width, height] = places[control];  // the box's inside, 4 window pixels in from its edges, in the shot
-  const [left, middle] = target.at(control, 0), [right] = target.at(control, -1);
-  const scale = ((right - left) / (width - 1)) * target.dpr;
-  const inside = `${Math.round((width - 8) * scale)}x${Math.round((height - 8) * scale)}` +
-                 `+${Math.round(left * target.dpr + 4 * scale)}+${Math.round(middle * target.dpr - (height / 2 - 4) * scale)}`;
+  // The box's inside, 4 window pixels in from its edges, in the shot's device pixels.
+  const { left, top, width, height, scale } = target.area(control), device = (css) => Math.round(css * target.dpr);
+  const inside = `${device(width - 8 * scale)}x${device(height - 8 * scale)}+${device(left + 4 * scale)}+${device(top + 4 * scale)}`;
   let last;
   const blinked = await within(async () => {
     const crop = path.join(scratch, `box-${++shots}.png`);
