@@ -16,6 +16,7 @@
 #include "window/fonts.h"
 #include "window/layout.h"
 #include "window/qt_text.h"
+#include "window/showing.h"
 
 namespace {
 
@@ -66,11 +67,12 @@ private:
 
 int main(int argc, char* argv[])
 {
+    window::ScaleForTheScreen();
     QApplication application(argc, argv);
     window::InstallLook();
     TextsOnly texts;
     texts.setFixedSize(layout::Pixels(layout::kClientWidth), layout::Pixels(layout::kClientHeight));
     texts.setWindowTitle(window::ToQString(layout::kWindowTitle));
-    texts.show();
+    window::ShowMainWindow(texts);
     return QApplication::exec();
 }

@@ -3,31 +3,28 @@
 
 // The page's download and start, printed, never asserted: what a server sends gzipped (zlib's default level, as
 // web servers use it), and the time from navigation to the window's first frame on the screen, for the program and
-// for the yardsticks (a bare window with one Chinese label, the window's texts alone) in the same page and loader,
+// for the yardsticks (a bare window with one Chinese label, the window's texts alone) in the same site,
 // each in a fresh browser profile, taking turns. In Debian's headless Chromium, whose WebGL is drawn in software.
 // Usage: node web-start.mjs SITE BARE_JS [YARDSTICK_JS...]   (each with its .wasm beside it; BARE_JS the first)
-import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { copyFileSync, cpSync, mkdtempSync, readdirSync, readFileSync, rmSync } from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { gzipSync } from "node:zlib";
-import { launch, serve } from "../tests/web/browser-and-server.mjs";  // and puppeteer-core, installed there
+import { launch, serve, timeTheStart } from "../tests/web/browser-and-server.mjs";  // and puppeteer-core, installed there
 
 const [siteFolder, ...yardsticks] = process.argv.slice(2).map((file) => path.resolve(file));
-const runs = 5;
+const runs = 11;
 const scratch = mkdtempSync(path.join(os.tmpdir(), "web-start-"));
 
-// A yardstick's site: the program's page and loader around it, under the program's name, with the screen filling
-// the page (the program sizes it itself).
+// A yardstick's site: the program's, the same page, loader and service worker, with the yardstick in the program's
+// place and under its name. The yardsticks show their window the way the program shows its own, at the same scale.
 const program = readdirSync(siteFolder).find((file) => file.endsWith(".wasm")).replace(/\.wasm$/, "");
 const folders = { program: siteFolder };
 for (const js of yardsticks) {
   const folder = folders[path.basename(js, ".js")] = path.join(scratch, path.basename(js, ".js"));
-  mkdirSync(folder);
-  copyFileSync(path.join(siteFolder, "qtloader.js"), path.join(folder, "qtloader.js"));
+  cpSync(siteFolder, folder, { recursive: true });
   copyFileSync(js, path.join(folder, `${program}.js`));
   copyFileSync(js.replace(/\.js$/, ".wasm"), path.join(folder, `${program}.wasm`));
-  writeFileSync(path.join(folder, "index.html"), readFileSync(path.join(siteFolder, "index.html"), "utf8")
-                                                    .replace(/#screen \{[^}]*\}/, "#screen { width: 100vw; height: 100vh; }"));
 }
 
 const download = (folder) => readdirSync(folder).reduce((sum, file) => {
@@ -36,23 +33,11 @@ const download = (folder) => readdirSync(folder).reduce((sum, file) => {
 }, { raw: 0, gzipped: 0 });
 const megabytes = (bytes) => `${(bytes / 1e6).toFixed(2)} MB`;
 
-// The first frame is the first thing the page's WebGL draws: Qt composes every frame of its windows that way.
-const firstFrame = () => {
-  for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
-    for (const name of ["drawArrays", "drawElements"]) {
-      const draw = context.prototype[name];
-      context.prototype[name] = function (...args) {
-        window.firstFrame ??= performance.now();  // since navigation began
-        return draw.apply(this, args);
-      };
-    }
-  }
-};
 async function start(browser, url) {
   const context = await browser.createBrowserContext();  // nothing cached, compiled code neither
   const page = await context.newPage();
   await page.setViewport({ width: 1024, height: 768 });
-  await page.evaluateOnNewDocument(firstFrame);
+  await page.evaluateOnNewDocument(timeTheStart);
   await page.goto(url);
   const ms = await (await page.waitForFunction(() => window.firstFrame, { timeout: 600_000, polling: 10 })).jsonValue();
   await context.close();

@@ -38,3 +38,22 @@ export function launch(profile) {
            "--disable-background-networking", "--disable-component-update", "--disable-sync", "--no-first-run"],
   });
 }
+
+// Run in a page before its own scripts, it keeps the times of the start, in ms since navigation began: the window's
+// first frame (Qt draws every frame of its windows by WebGL) and when the page began to keep its files.
+export function timeTheStart() {
+  for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+    for (const name of ["drawArrays", "drawElements"]) {
+      const draw = context.prototype[name];
+      context.prototype[name] = function (...args) {
+        window.firstFrame ??= performance.now();
+        return draw.apply(this, args);
+      };
+    }
+  }
+  const register = ServiceWorkerContainer.prototype.register;
+  ServiceWorkerContainer.prototype.register = function (...args) {
+    window.keptFrom ??= performance.now();
+    return register.apply(this, args);
+  };
+}

@@ -11,7 +11,7 @@ import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import os from "node:os";
 import path from "node:path";
-import { launch, serve } from "./browser-and-server.mjs";
+import { launch, serve, timeTheStart } from "./browser-and-server.mjs";
 
 const [siteFolder, placesFile, linuxShot] = process.argv.slice(2).map((file) => path.resolve(file));
 const patience = 180_000;  // ms; only a failure waits it out
@@ -98,6 +98,7 @@ function placed(viewport) {
 async function open(viewport) {
   const page = await browser.newPage();
   await page.setViewport(viewport);
+  await page.evaluateOnNewDocument(timeTheStart);
   await page.goto(site.url);
   if ((await page.title()) !== "过路费及加油发票计算器") await fail(`the page's title is ${await page.title()}`);
   await page.waitForFunction(() => document.getElementById("loading").hidden, { timeout: patience });
@@ -202,9 +203,11 @@ for (const [width, height, orientation] of [[390, 844, "portrait"], [844, 390, "
 await desktop.page.evaluate(() => navigator.serviceWorker.ready);
 const { installabilityErrors } = await (await desktop.page.createCDPSession()).send("Page.getInstallabilityErrors");
 if (installabilityErrors.length > 0) await fail(`not installable: ${JSON.stringify(installabilityErrors)}`);
+const [frame, kept] = await desktop.page.evaluate(() => [window.firstFrame, window.keptFrom]);
+if (!(kept > frame)) await fail(`the page begins to keep its files at ${kept} ms, not after the first frame (${frame} ms)`);
 const licence = await desktop.page.evaluate(async () => (await fetch("licence.html")).text());
 if (!licence.includes("GPL-3.0-or-later")) await fail("the licence page does not name GPL-3.0-or-later");
-pass("installable on a home screen, its licence on a page of its own");
+pass("installable on a home screen, its files kept once the window is up, its licence on a page of its own");
 
 // Without a network: the page opened once keeps its files, and starts and calculates again from them.
 site.online = false;
