@@ -54,9 +54,10 @@ async function within(check) {  // runs `check` until it gives something, for at
   return undefined;
 }
 let shots = 0;
-async function shoot(page) {
+async function shoot(page, crop) {  // the page, or only `crop` of it (an ImageMagick geometry)
   const file = path.join(scratch, `shot-${++shots}.png`);
   await page.screenshot({ path: file });
+  if (crop) magick("convert", file, "-crop", crop, file);
   return file;
 }
 const magick = (...args) => execFileSync(args[0], args.slice(1), { encoding: "utf8" }).trim();
@@ -145,8 +146,7 @@ async function typeWhenFocused(target, control, text) {
   const inside = `${device(width - 8 * scale)}x${device(height - 8 * scale)}+${device(left + 4 * scale)}+${device(top + 4 * scale)}`;
   let last;
   const blinked = await within(async () => {
-    const crop = path.join(scratch, `box-${++shots}.png`);
-    magick("convert", await shoot(target.page), "-crop", inside, crop);
+    const crop = await shoot(target.page, inside);
     const changed = last && differ(last, crop, "0%") > 0;
     last = crop;
     return changed;
